@@ -1,0 +1,41 @@
+#include "app/GameRegistration.h"
+
+#include "core/GameCatalog.h"
+#include "core/frmSelect.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QVBoxLayout>
+#include <QWidget>
+
+namespace {
+// Stands in for a game whose window is not in the suite yet.
+class ComingSoonForm : public QWidget {
+public:
+    explicit ComingSoonForm(const QString& tagline)
+    {
+        setAttribute(Qt::WA_DeleteOnClose);
+        setWindowTitle(tagline);
+        auto* layout = new QVBoxLayout(this);
+        auto* text = new QLabel(tagline + QStringLiteral("\n\nThis table is being set up."), this);
+        text->setAlignment(Qt::AlignCenter);
+        layout->addWidget(text);
+        resize(420, 240);
+    }
+
+protected:
+    void closeEvent(QCloseEvent* e) override
+    {
+        showLauncher();
+        e->accept();
+    }
+};
+} // namespace
+
+void registerGames()
+{
+    for (const char* tagline : {"Go for Tallies!", "Stackjack!", "Quickjack!", "Spires!", "Duetto!", "Gridhand!", "Cairnwell!"}) {
+        const QString t = QString::fromLatin1(tagline);
+        registerGameForm(t, [t] { return new ComingSoonForm(t); });
+    }
+}

@@ -1,0 +1,3 @@
+#pragma once
+// Tells the launcher which window each game button opens.
+void registerGames();

@@ -1,0 +1,34 @@
+#include "platform/StatusBar.h"
+
+#include <QLabel>
+
+namespace platform {
+
+StatusBar::StatusBar(QWidget* parent, int panels) : QStatusBar(parent)
+{
+    setSizeGripEnabled(false);
+    for (int i = 0; i < panels; ++i) {
+        auto* label = new QLabel(this);
+        label->setTextFormat(Qt::PlainText);
+        label->setFrameShape(QFrame::Panel);
+        label->setFrameShadow(QFrame::Sunken);
+        // The first panel takes the spare room, as the game windows' message panel does.
+        addPermanentWidget(label, i == 0 ? 1 : 0);
+        m_panels.push_back(label);
+    }
+}
+
+QLabel* StatusBar::panel(int panel) const
+{
+    return panel >= 1 && panel <= int(m_panels.size()) ? m_panels[panel - 1] : nullptr;
+}
+
+QString StatusBar::panelText(int p) const { return panel(p) ? panel(p)->text() : QString(); }
+
+void StatusBar::setPanelText(int p, const QString& text)
+{
+    if (QLabel* l = panel(p))
+        l->setText(text);
+}
+
+} // namespace platform

@@ -1,0 +1,79 @@
+#include "platform/Conversions.h"
+#include "platform/ItemReader.h"
+
+#include <gtest/gtest.h>
+
+using namespace platform;
+
+TEST(Conversions, StrPutsABlankBeforeNonNegativeNumbers)
+{
+    EXPECT_EQ(Str(std::int64_t(12)), QStringLiteral(" 12"));
+    EXPECT_EQ(Str(std::int64_t(0)), QStringLiteral(" 0"));
+    EXPECT_EQ(Str(std::int64_t(-12)), QStringLiteral("-12"));
+}
+
+TEST(Conversions, ValReadsTheLeadingNumber)
+{
+    const std::pair<const char*, double> cases[] = {
+        {"12", 12}, {"  12abc", 12}, {"abc", 0}, {"", 0}, {"-7", -7}, {"2.5", 2.5}, {"1 2", 12}, {" 13S", 13}, {"1E3", 1000}};
+    for (const auto& [text, value] : cases)
+        EXPECT_DOUBLE_EQ(Val(QString::fromLatin1(text)), value) << text;
+}
+
+TEST(Conversions, RoundsHalvesToEven)
+{
+    EXPECT_EQ(roundHalfEven(2.5), 2);
+    EXPECT_EQ(roundHalfEven(3.5), 4);
+    EXPECT_EQ(roundHalfEven(-2.5), -2);
+    EXPECT_EQ(roundHalfEven(2.51), 3);
+}
+
+TEST(Conversions, GroupsThousandsWithCommas)
+{
+    EXPECT_EQ(formatGrouped(0), QStringLiteral("0"));
+    EXPECT_EQ(formatGrouped(999), QStringLiteral("999"));
+    EXPECT_EQ(formatGrouped(50000), QStringLiteral("50,000"));
+    EXPECT_EQ(formatGrouped(2147483647), QStringLiteral("2,147,483,647"));
+    EXPECT_EQ(formatGrouped(-1234), QStringLiteral("-1,234"));
+}
+
+TEST(Conversions, CountsMinuteBoundaries)
+{
+    const QDateTime start(QDate(2026, 1, 1), QTime(10, 0, 59));
+    EXPECT_EQ(minutesBetween(start, start.addSecs(0)), 0);
+    EXPECT_EQ(minutesBetween(start, QDateTime(QDate(2026, 1, 1), QTime(10, 1, 0))), 1);
+    EXPECT_EQ(minutesBetween(QDateTime(QDate(2026, 1, 1), QTime(10, 0, 0)), QDateTime(QDate(2026, 1, 1), QTime(10, 0, 59))), 0);
+    EXPECT_EQ(minutesBetween(start, start.addSecs(5 * 60)), 5);
+}
+
+TEST(Conversions, SaturatesTheScore)
+{
+    EXPECT_EQ(saturateLong(std::int64_t(3) * 1000000000), 2147483647);
+    EXPECT_EQ(saturateLong(-5), -5);
+}
+
+TEST(ItemReader, SplitsAtCommasAndLineEnds)
+{
+    ItemReader r(QStringLiteral("[Time]\r\n90\r\n\r\nName , 123\nlast"));
+    QStringList items;
+    while (!r.atEnd())
+        items << r.next();
+    EXPECT_EQ(items, (QStringList{"[Time]", "90", "", "Name", "123", "last"}));
+    EXPECT_EQ(r.next(), QString());
+}
+
+TEST(ItemReader, LfAndCrLfReadTheSame)
+{
+    ItemReader a(QStringLiteral("a\r\nb,c\r\n"));
+    ItemReader b(QStringLiteral("a\nb,c\n"));
+    while (!a.atEnd() || !b.atEnd())
+        EXPECT_EQ(a.next(), b.next());
+}
+
+TEST(ItemReader, QuotedItemsKeepCommasAndBlanks)
+{
+    ItemReader r(QStringLiteral("\" a, b \",2"));
+    EXPECT_EQ(r.next(), QStringLiteral(" a, b "));
+    EXPECT_EQ(r.next(), QStringLiteral("2"));
+    EXPECT_TRUE(r.atEnd());
+}
