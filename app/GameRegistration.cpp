@@ -34,8 +34,13 @@ protected:
 
 void registerGames()
 {
-    for (const char* tagline : {"Go for Tallies!", "Stackjack!", "Quickjack!", "Spires!", "Duetto!", "Gridhand!", "Cairnwell!"}) {
-        const QString t = QString::fromLatin1(tagline);
-        registerGameForm(t, [t] { return new ComingSoonForm(t); });
-    }
+    // One line per game; a game not built yet opens the stand-in.
+    auto comingSoon = [](const QString& tagline) { registerGameForm(tagline, [tagline] { return new ComingSoonForm(tagline); }); };
+    comingSoon(QStringLiteral("Go for Tallies!"));
+    comingSoon(QStringLiteral("Stackjack!"));
+    comingSoon(QStringLiteral("Quickjack!"));
+    comingSoon(QStringLiteral("Spires!"));
+    comingSoon(QStringLiteral("Duetto!"));
+    comingSoon(QStringLiteral("Gridhand!"));
+    comingSoon(QStringLiteral("Cairnwell!"));
 }

@@ -1,16 +1,34 @@
 #include "core/CardArt.h"
 
+#include "core/CardBackArt.h"
+#include "core/CardExtrasArt.h"
+#include "core/CardFaces.h"
+
 #include <QPainter>
 
-// Placeholder artwork until the real designs land.
 void paintListImage(QPainter& painter, const QRectF& target, int index)
 {
+    using namespace cardart;
     painter.save();
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setBrush(index >= 14 && index <= 65 ? Qt::white : Qt::darkGreen);
-    painter.setPen(Qt::black);
-    painter.drawRoundedRect(target.adjusted(0.5, 0.5, -0.5, -0.5), 4, 4);
-    painter.drawText(target, Qt::AlignCenter, QString::number(index));
+    painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
+    if (index >= 1 && index <= 12) {
+        // Each design holds three pictures in a row: full stack, single back, half stack.
+        const auto design = BackDesign((index - 1) / 3);
+        switch ((index - 1) % 3) {
+        case 0: paintDeckStack(painter, target, design, true); break;
+        case 1: paintCardBack(painter, target, design); break;
+        default: paintDeckStack(painter, target, design, false); break;
+        }
+    } else if (index >= 14 && index <= 65) {
+        const int face = index - 14;
+        paintCardFace(painter, target, face % 13 + 1, face / 13);
+    } else if (index == 13 || index == 67) {
+        paintEmptyPlace(painter, target, index == 13);
+    } else if (index == 66) {
+        paintPointerIcon(painter, target);
+    } else if (index == 68) {
+        paintTalliesLogo(painter, target);
+    }
     painter.restore();
 }
 

@@ -1,7 +1,8 @@
 #pragma once
 // What a game window offers the shared services (count-ups, end of game, high scores, clock dial,
-// card backs). A member a game lacks stays null; a service that needs it then fails as it would
-// on the original form.
+// card backs). A member a game lacks stays null, and the end of a game and the card-back checks leave
+// it alone: Gridhand has no cmdTakeScore, only Spires has mnuClearHighRun, and the count-ups read
+// ScoringLabelOutline on Gridhand only.
 #include <QString>
 
 class QAction;
@@ -20,7 +21,8 @@ public:
 
     // The form's name ("frmTallies", "frmSpires", ...): the services tell the games apart by it.
     virtual QString Name() const = 0;
-    // The window itself.
+    bool IsForm(const char* formName) const { return Name() == QLatin1String(formName); }
+    // The window itself (also the owner of dialogs and of the browser launch).
     virtual QWidget* Form() = 0;
     // Form width in twips.
     int Width();

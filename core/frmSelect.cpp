@@ -52,6 +52,10 @@ frmSelect::frmSelect(QWidget* parent) : QWidget(parent)
 
     frmGameChoice = new QGroupBox(QStringLiteral("Select your game"), this);
     setGeometryTw(frmGameChoice, 150, 120, 1980, 3870);
+    // The caption sits straight on the felt, so it needs light text; the buttons keep their own colours.
+    QPalette onFelt = frmGameChoice->palette();
+    onFelt.setColor(QPalette::WindowText, Qt::white);
+    frmGameChoice->setPalette(onFelt);
     QPushButton** games[] = {&cmdTallies, &cmdStackjack, &cmdQuickjack, &cmdSpires, &cmdDuetto, &cmdGridhand, &cmdCairnwell};
     for (int i = 0; i < 7; ++i) {
         *games[i] = new QPushButton(frmGameChoice);

@@ -1,0 +1,377 @@
+#include "core/GameWindow.h"
+
+#include "core/Sound.h"
+#include "core/SuiteGlobals.h"
+#include "core/frmAbout.h"
+#include "core/frmRules.h"
+#include "core/frmSelect.h"
+#include "platform/Clock.h"
+#include "platform/Conversions.h"
+#include "platform/Label.h"
+#include "platform/MessageBox.h"
+#include "platform/Pointer.h"
+#include "platform/StatusBar.h"
+#include "platform/Timer.h"
+#include "platform/Twips.h"
+
+#include <QCloseEvent>
+#include <QLocale>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <exception>
+
+namespace {
+const QString GamePaused = QStringLiteral("Game Paused");
+const QString GameOverText = QStringLiteral("Game Over");
+constexpr int QuitQuestionMinutes = 5;
+} // namespace
+
+GameWindow::GameWindow(const QString& formName, QWidget* parent) : QMainWindow(parent), m_name(formName)
+{
+    setObjectName(formName);
+    setAttribute(Qt::WA_DeleteOnClose);
+
+    Timer1 = new platform::Timer(this, 1000, false);
+    Timer2 = new platform::Timer(this, 200, false);
+    Timer4 = new platform::Timer(this, 200, false);
+    Timer4->onTimer = [this] { Timer4_Timer(); };
+    StatusClock = new platform::Timer(this, 60000, false);
+    StatusClock->onTimer = [this] { StatusClock_Timer(); };
+}
+
+// ---- Menus ----
+
+QMenu* GameWindow::addTopMenu(const QString& caption) { return menuBar()->addMenu(caption); }
+
+QAction* GameWindow::addEntry(QMenu* menu, const QString& name, const QString& caption, const QKeySequence& shortcut,
+                              std::function<void()> handler)
+{
+    QAction* entry = menu->addAction(caption);
+    entry->setObjectName(name);
+    entry->setShortcut(shortcut);
+    if (handler)
+        connect(entry, &QAction::triggered, this, [handler = std::move(handler)] { handler(); });
+    return entry;
+}
+
+QMenu* GameWindow::addTimeLimitMenu(QMenu* parent, const QString& caption, const std::vector<TimeLimitEntry>& entries)
+{
+    QMenu* submenu = parent->addMenu(caption);
+    mnuTime = submenu->menuAction();
+    mnuTime->setObjectName(QStringLiteral("mnuTime"));
+    m_timeEntries.clear();
+    for (const TimeLimitEntry& e : entries) {
+        QAction* entry = addEntry(submenu, QStringLiteral("mnu") + QString::number(e.seconds), e.caption, {},
+                                  [this, seconds = e.seconds] { chooseTimeLimit(seconds); });
+        entry->setCheckable(true);
+        m_timeEntries.emplace_back(e.seconds, entry);
+    }
+    return submenu;
+}
+
+QAction* GameWindow::timeLimitEntry(int seconds) const
+{
+    for (const auto& [s, entry] : m_timeEntries)
+        if (s == seconds)
+            return entry;
+    return nullptr;
+}
+
+void GameWindow::ClearTimeCheck()
+{
+    for (const auto& entry : m_timeEntries)
+        entry.second->setChecked(false);
+}
+
+void GameWindow::chooseTimeLimit(int seconds)
+{
+    gTimeLimit = seconds;
+    ClearTimeCheck();
+    if (QAction* entry = timeLimitEntry(seconds))
+        entry->setChecked(true);
+    onTimeLimitChosen();
+}
+
+QMenu* GameWindow::addDeckMenu(QMenu* parent, const QString& caption, const std::vector<CardBackDesign>& order)
+{
+    QMenu* submenu = parent->addMenu(caption);
+    mnuDeck = submenu->menuAction();
+    mnuDeck->setObjectName(QStringLiteral("mnuDeck"));
+    for (CardBackDesign design : order) {
+        QAction** member = nullptr;
+        const char* name = "";
+        QString text;
+        switch (design) {
+        case CardBackDesign::PalmTree: member = &mnuPalm, name = "mnuPalm", text = QStringLiteral("&Palm Tree"); break;
+        case CardBackDesign::MagicHands: member = &mnuMagic, name = "mnuMagic", text = QStringLiteral("&Magic Hands"); break;
+        case CardBackDesign::NightCastle: member = &mnuNight, name = "mnuNight", text = QStringLiteral("&Night Castle"); break;
+        case CardBackDesign::HotCards: member = &mnuHot, name = "mnuHot", text = QStringLiteral("&Hot Cards"); break;
+        }
+        *member = addEntry(submenu, QLatin1String(name), text, {}, [this, design] { chooseCardBack(design); });
+        (*member)->setCheckable(true);
+    }
+    return submenu;
+}
+
+void GameWindow::chooseCardBack(CardBackDesign design)
+{
+    SelectCardBackDesign(*this, design);
+    gDeckDesign = deckDesignNumber(design);
+    onCardBackChosen(design);
+}
+
+int GameWindow::deckDesignNumber(CardBackDesign design) const
+{
+    switch (design) {
+    case CardBackDesign::PalmTree: return 1;
+    case CardBackDesign::MagicHands: return 2;
+    case CardBackDesign::NightCastle: return 3;
+    case CardBackDesign::HotCards: return 4;
+    }
+    return 1;
+}
+
+QAction* GameWindow::addMusicEntry(QMenu* menu, const QString& caption, const QKeySequence& shortcut)
+{
+    mnuMusic = addEntry(menu, QStringLiteral("mnuMusic"), caption, shortcut, {});
+    mnuMusic->setCheckable(true);
+    // The entry has already toggled its mark when it reports the click.
+    connect(mnuMusic, &QAction::triggered, this, [this](bool checked) { setMusicOn(checked); });
+    return mnuMusic;
+}
+
+QAction* GameWindow::addSoundsEntry(QMenu* menu, const QString& caption, const QKeySequence& shortcut)
+{
+    mnuSounds = addEntry(menu, QStringLiteral("mnuSounds"), caption, shortcut, {});
+    mnuSounds->setCheckable(true);
+    connect(mnuSounds, &QAction::triggered, this, [this](bool checked) { setSoundsOn(checked); });
+    return mnuSounds;
+}
+
+void GameWindow::mnuMusic_Click() { setMusicOn(!(mnuMusic && mnuMusic->isChecked())); }
+void GameWindow::mnuSounds_Click() { setSoundsOn(!(mnuSounds && mnuSounds->isChecked())); }
+
+void GameWindow::setMusicOn(bool on)
+{
+    gMusicOn = on;
+    if (mnuMusic)
+        mnuMusic->setChecked(on);
+    if (isGameInProgress()) {
+        if (on)
+            PlayMidiMusic();
+        else
+            StopMidiMusic();
+    }
+}
+
+void GameWindow::setSoundsOn(bool on)
+{
+    gSoundsOn = on;
+    if (mnuSounds)
+        mnuSounds->setChecked(on);
+}
+
+void GameWindow::runDialog(DialogPause pause, const std::function<void()>& dialog)
+{
+    const bool wasPaused = isPaused();
+    const bool pauseEnabled = cmdPause && cmdPause->isEnabled();
+    switch (pause) {
+    case DialogPause::None:
+        dialog();
+        return;
+    case DialogPause::AroundDialog:
+        if (pauseEnabled && !wasPaused && !isOver())
+            cmdPause_Click();
+        dialog();
+        if (cmdPause && cmdPause->isEnabled() && !isOver() && !wasPaused)
+            cmdPause_Click();
+        return;
+    case DialogPause::AroundTable:
+        if (isGameInProgress() && !wasPaused)
+            cmdPause_Click();
+        dialog();
+        if (isGameInProgress() && !wasPaused) {
+            cmdPause_Click();
+            if (platform::Label* message = messageLabelClearedOnResume())
+                message->setCaption(QString());
+        }
+        return;
+    }
+}
+
+QMenu* GameWindow::addHelpMenu(const QString& rulesCaption, const QString& aboutCaption, DialogPause rulesPause,
+                               DialogPause aboutPause)
+{
+    QMenu* help = addTopMenu(QStringLiteral("&Help"));
+    help->menuAction()->setObjectName(QStringLiteral("mnuHelp"));
+    mnuRules = addEntry(help, QStringLiteral("mnuRules"), rulesCaption, QKeySequence(QStringLiteral("Ctrl+R")),
+                        [this, rulesPause] { runDialog(rulesPause, [this] { frmRules::showModal(this); }); });
+    help->addSeparator();
+    mnuAbout = addEntry(help, QStringLiteral("mnuAbout"), aboutCaption, {},
+                        [this, aboutPause] { runDialog(aboutPause, [this] { frmAbout::showModal(this); }); });
+    return help;
+}
+
+// ---- Status bar ----
+
+void GameWindow::addStatusBar(int panels)
+{
+    StatusBar1 = new platform::StatusBar(this, panels);
+    setStatusBar(StatusBar1);
+    StatusClock_Timer();
+    StatusClock->setEnabled(true);
+}
+
+void GameWindow::showWelcome(const QString& tail)
+{
+    if (StatusBar1)
+        StatusBar1->setPanelText(1, QStringLiteral("Welcome to ") + gGameTitle + tail);
+}
+
+void GameWindow::StatusClock_Timer()
+{
+    if (!StatusBar1)
+        return;
+    const QDateTime now = platform::now();
+    StatusBar1->setPanelText(3, QLocale::c().toString(now.time(), QStringLiteral("h:mm AP")));
+    StatusBar1->setPanelText(4, QLocale::c().toString(now.date(), QStringLiteral("M/d/yyyy")));
+}
+
+// ---- Load ----
+
+void GameWindow::recordStartTime() { gStartTime = platform::now(); }
+
+void GameWindow::centreWindow()
+{
+    if (!isMinimized() && !isMaximized())
+        platform::centreOnScreen(this);
+}
+
+void GameWindow::startSplash() { Timer4->setEnabled(true); }
+
+// ---- Game state ----
+
+bool GameWindow::isGameInProgress() const { return gGameInProgress; }
+
+bool GameWindow::isPaused() const
+{
+    const platform::Label* label = pauseLabel();
+    return label && label->caption() == GamePaused;
+}
+
+bool GameWindow::isOver() const
+{
+    const platform::Label* label = pauseLabel();
+    return label && label->caption() == GameOverText;
+}
+
+// ---- Closing ----
+
+QString GameWindow::closeQuestion() const
+{
+    if (isGameInProgress())
+        return QStringLiteral("You have a game in progress. Are you sure you want to quit now?");
+    if (platform::minutesBetween(gStartTime, platform::now()) < QuitQuestionMinutes)
+        return QStringLiteral("Giving up so soon?");
+    return QStringLiteral("Are you sure you want to quit now? Were just getting started!");
+}
+
+void GameWindow::Form_Unload(bool& Cancel)
+{
+    const bool wasPaused = isPaused();
+    if (pausesForCloseQuestion() && isGameInProgress() && cmdPause && cmdPause->isEnabled() && !wasPaused && !isOver())
+        cmdPause_Click();
+
+    const int answer = platform::MsgBox(closeQuestion(), platform::vbYesNo | platform::vbQuestion, gGameTitle);
+    if (answer != platform::vbYes) {
+        if (pausesForCloseQuestion() && cmdPause && cmdPause->isEnabled() && !isOver() && !wasPaused)
+            cmdPause_Click();
+        Cancel = true;
+        return;
+    }
+
+    platform::setMousePointer(this, platform::MousePointer::Hourglass);
+    // A settings file that cannot be written must not keep the player from leaving.
+    try {
+        writeSettings();
+    } catch (const std::exception&) {
+    }
+    Cancel = false;
+    onQuitConfirmed();
+    if (gMusicOn)
+        StopMidiMusic();
+    showLauncher();
+    platform::setMousePointer(this, platform::MousePointer::Default);
+}
+
+void GameWindow::onQuitConfirmed()
+{
+    Timer1->setEnabled(false);
+    gGameInProgress = false;
+}
+
+void GameWindow::closeEvent(QCloseEvent* event)
+{
+    bool cancel = false;
+    Form_Unload(cancel);
+    if (cancel)
+        event->ignore();
+    else
+        event->accept();
+}
+
+// ---- Resizing ----
+
+void GameWindow::setMinimumFormSizeTw(int width, int height)
+{
+    m_minWidthTw = width;
+    m_minHeightTw = height;
+}
+
+void GameWindow::stopRoundForMinimize()
+{
+    if (gMusicOn)
+        StopMidiMusic();
+    Timer1->setEnabled(false);
+}
+
+void GameWindow::restartRoundAfterResize()
+{
+    if (gMusicOn)
+        PlayMidiMusic();
+    Timer1->setEnabled(true);
+}
+
+void GameWindow::Form_Resize()
+{
+    if (m_roundStopsWhenMinimized && isGameInProgress()) {
+        if (isMinimized())
+            stopRoundForMinimize();
+        else if (!isPaused())
+            restartRoundAfterResize();
+    }
+    if (isMinimized())
+        return;
+    const bool tooSmall = platform::widthTw(this) < m_minWidthTw || platform::heightTw(this) < m_minHeightTw;
+    if (tooSmall) {
+        // Both sides snap back; the new size comes round again as a resize and is laid out then.
+        if (!isMaximized() && !isFullScreen())
+            platform::resizeTw(this, m_minWidthTw, m_minHeightTw);
+        return;
+    }
+    layoutControls();
+}
+
+void GameWindow::resizeEvent(QResizeEvent* event)
+{
+    QMainWindow::resizeEvent(event);
+    Form_Resize();
+}
+
+void GameWindow::changeEvent(QEvent* event)
+{
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange)
+        Form_Resize();
+}

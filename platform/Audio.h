@@ -1,0 +1,30 @@
+#pragma once
+// Sounds and the background tune. Nothing here ever reports a failure: a missing file, a missing
+// sound font or no sound device at all leaves the program silent and running.
+#include <QString>
+
+namespace platform {
+
+// Plays a WAV file asynchronously. A new sound cuts off the one playing; a repeated sound starts at once.
+void playWave(const QString& path);
+
+// The tune, driven like a sequencer device opened under one name:
+// opening while a tune is open changes nothing; playing lets a started tune run on;
+// closing stops it, and after the next open, play starts from the beginning.
+void openMidi(const QString& path);
+void playMidi();
+void closeMidi();
+
+// Tests replace the sound device with a handler; nothing is heard while one is set.
+class AudioHandler {
+public:
+    virtual ~AudioHandler() = default;
+    virtual void playWave(const QString& path) = 0;
+    virtual void openMidi(const QString& path) = 0;
+    virtual void playMidi() = 0;
+    virtual void closeMidi() = 0;
+};
+// The handler is not owned; pass nullptr to return to the real device.
+void setAudioHandler(AudioHandler* handler);
+
+} // namespace platform

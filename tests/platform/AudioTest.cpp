@@ -1,0 +1,118 @@
+#include "platform/Audio.h"
+#include "platform/AudioFluidSynth.h"
+#include "platform/AudioSequencer.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+class LoggingTunePlayer : public platform::TunePlayer {
+public:
+    void start(const QString& path) override { log << QStringLiteral("start ") + path; }
+    void stop() override { log << QStringLiteral("stop"); }
+    QStringList log;
+};
+
+class Sequencer : public ::testing::Test {
+protected:
+    LoggingTunePlayer player;
+    platform::MidiSequencer sequencer{player};
+};
+
+// Sets an environment variable for the scope of a test.
+class ScopedEnv {
+public:
+    ScopedEnv(const char* name, const QByteArray& value) : m_name(name), m_had(qEnvironmentVariableIsSet(name)), m_old(qgetenv(name))
+    {
+        qputenv(name, value);
+    }
+    ~ScopedEnv()
+    {
+        if (m_had)
+            qputenv(m_name, m_old);
+        else
+            qunsetenv(m_name);
+    }
+
+private:
+    const char* m_name;
+    bool m_had;
+    QByteArray m_old;
+};
+} // namespace
+
+TEST_F(Sequencer, SecondOpenAndPlayLetTheRunningTuneGoOn)
+{
+    sequencer.open(QStringLiteral("/a/Tune.MID"));
+    sequencer.play();
+    sequencer.open(QStringLiteral("/b/Other.MID"));
+    sequencer.play();
+    EXPECT_EQ(player.log, QStringList{QStringLiteral("start /a/Tune.MID")});
+    EXPECT_TRUE(sequencer.isOpen());
+}
+
+TEST_F(Sequencer, CloseStopsAndTheNextOpenStartsFromTheBeginning)
+{
+    sequencer.open(QStringLiteral("/My Games/Tune.MID"));
+    sequencer.play();
+    sequencer.close();
+    EXPECT_FALSE(sequencer.isOpen());
+    sequencer.play(); // closed: nothing to play
+    sequencer.open(QStringLiteral("/My Games/Tune.MID"));
+    sequencer.play();
+    sequencer.close();
+    sequencer.close();
+    EXPECT_EQ(player.log, (QStringList{QStringLiteral("start /My Games/Tune.MID"), QStringLiteral("stop"),
+                                       QStringLiteral("start /My Games/Tune.MID"), QStringLiteral("stop")}));
+}
+
+TEST_F(Sequencer, OpenWithoutPlayIsClosedQuietly)
+{
+    sequencer.open(QStringLiteral("/a/Tune.MID"));
+    sequencer.close();
+    EXPECT_TRUE(player.log.isEmpty());
+}
+
+TEST(SoundFont, IsFoundInTheSf2FolderOfAnyDataFolder)
+{
+    QTemporaryDir home, first, second;
+    ASSERT_TRUE(QDir(second.path()).mkpath(QStringLiteral("sounds/sf2")));
+    const QString font = second.path() + QStringLiteral("/sounds/sf2/TimGM6mb.sf2");
+    QFile(font).open(QIODevice::WriteOnly);
+    ScopedEnv dataHome("XDG_DATA_HOME", QFile::encodeName(home.path()));
+    {
+        ScopedEnv dataDirs("XDG_DATA_DIRS", QFile::encodeName(first.path() + QLatin1Char(':') + second.path()));
+        EXPECT_EQ(platform::findSoundFont(), font);
+    }
+    ScopedEnv dataDirs("XDG_DATA_DIRS", QFile::encodeName(first.path()));
+    EXPECT_EQ(platform::findSoundFont(), QString());
+}
+
+TEST(TuneRendering, RefusesAFileThatIsNoTune)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("Corvanta.MID"));
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("RIFF not a tune");
+    f.close();
+    EXPECT_FALSE(platform::renderTuneOffline(path, QString(), 5).loaded);
+    EXPECT_FALSE(platform::renderTuneOffline(dir.filePath(QStringLiteral("missing.MID")), QString(), 5).loaded);
+}
+
+// The real device with files that are not there: it must neither wait, nor fail, nor make a sound.
+TEST(RealAudio, MissingFilesStaySilentAndQuick)
+{
+    QTemporaryDir dir;
+    QElapsedTimer clock;
+    clock.start();
+    platform::playWave(dir.filePath(QStringLiteral("Click.wav")));
+    platform::openMidi(dir.filePath(QStringLiteral("Corvanta.MID")));
+    platform::playMidi();
+    platform::closeMidi();
+    EXPECT_LT(clock.elapsed(), 1000);
+}
