@@ -11,7 +11,9 @@
 #include "platform/TextFile.h"
 #include "platform/Twips.h"
 
+#include <QFontMetrics>
 #include <QPainter>
+#include <QStringList>
 #include <algorithm>
 #include <QPushButton>
 
@@ -88,7 +90,6 @@ frmHighScores::frmHighScores(GameForm* game, QWidget* parent)
     QFont infoFont = lblHiScoreInfo->font();
     infoFont.setBold(true);
     lblHiScoreInfo->setFont(infoFont);
-    lblHiScoreInfo->setWordWrap(true);
     lblHiScoreInfo->setForeColor(platform::ColorBlue);
     lblHiScoreInfo->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     setGeometryTw(lblHiScoreInfo, 75, 3150, 3525, 480);
@@ -126,8 +127,27 @@ void frmHighScores::Form_Load()
             ReadHighScoreTable(game->fileBase);
         }
         lblHiScoreInfo->setCaption(info);
+        fitFootnote();
     }
     platform::setLeftTw(lblHiScoreInfo, platform::widthTw(this) / 2 - platform::widthTw(lblHiScoreInfo) / 2);
+}
+
+// The footnote has room for two lines; where the system font runs wider than the one the layout was
+// made for, the font shrinks rather than the text being cut.
+void frmHighScores::fitFootnote()
+{
+    QFont font = lblHiScoreInfo->font();
+    const QStringList lines = lblHiScoreInfo->caption().split(QStringLiteral("\r\n"));
+    auto widest = [&lines](const QFont& f) {
+        const QFontMetrics metrics(f);
+        int w = 0;
+        for (const QString& line : lines)
+            w = std::max(w, metrics.horizontalAdvance(line));
+        return w;
+    };
+    while (font.pointSizeF() > 6 && widest(font) > lblHiScoreInfo->width())
+        font.setPointSizeF(font.pointSizeF() - 0.25);
+    lblHiScoreInfo->setFont(font);
 }
 
 void frmHighScores::ReadTalliesScoreTable()

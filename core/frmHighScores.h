@@ -36,6 +36,7 @@ protected:
 private:
     void Form_Load();
     void readTable(const QString& path, bool scoresAsNumbers);
+    void fitFootnote();
 
     GameForm* m_game;
 };

@@ -8,6 +8,8 @@
 #include <QFile>
 #include <QWidget>
 #include <deque>
+#include <utility>
+#include <vector>
 
 class HighScoreTestForm : public GameForm {
 public:

@@ -2,6 +2,7 @@
 #include "core/HighScores.h"
 #include "core/SuiteGlobals.h"
 #include "support/PlatformFakes.h"
+#include "support/RecordingAudio.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -205,4 +206,25 @@ TEST_F(HighScores, ShowTopHighScoreKeepsATableItCannotReadAndNeverThrows)
     EXPECT_NO_THROW(WriteDefaultHighScores(QStringLiteral("HiScores"), form, QStringLiteral("50000")));
     EXPECT_EQ(form.lblHighScore->caption(), QStringLiteral("High Score: 7"));
     EXPECT_TRUE(QFileInfo(folder.file("HiScores60.Txt")).isDir());
+}
+
+TEST_F(HighScores, FanfarePlaysOnlyForAScoreThatEntersWithSoundsOn)
+{
+    HighScoreTestForm form(QStringLiteral("frmStackjack"));
+    const QString path = folder.file("HiScores60.Txt");
+    RecordingAudio audio;
+    ScriptedHighScoreDialogs dialogs;
+    const struct {
+        bool soundsOn;
+        std::int32_t score;
+        bool heard;
+    } cases[] = {{true, 1000, false}, {false, 5000, false}, {true, 5000, true}};
+    for (const auto& c : cases) {
+        writeBytes(path, tenEntries());
+        audio.clear();
+        gSoundsOn = c.soundsOn;
+        gScore = c.score;
+        CheckHighScore(QStringLiteral("HiScores"), form);
+        EXPECT_EQ(audio.waves(), c.heard ? QStringList{folder.file("HighScore.wav")} : QStringList{});
+    }
 }
