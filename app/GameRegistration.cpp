@@ -2,6 +2,8 @@
 
 #include "core/GameCatalog.h"
 #include "core/frmSelect.h"
+#include "games/stackjack/frmStackjack.h"
+#include "games/tallies/frmTallies.h"
 
 #include <QCloseEvent>
 #include <QLabel>
@@ -36,8 +38,8 @@ void registerGames()
 {
     // One line per game; a game not built yet opens the stand-in.
     auto comingSoon = [](const QString& tagline) { registerGameForm(tagline, [tagline] { return new ComingSoonForm(tagline); }); };
-    comingSoon(QStringLiteral("Go for Tallies!"));
-    comingSoon(QStringLiteral("Stackjack!"));
+    registerGameForm(QStringLiteral("Go for Tallies!"), [] { return new frmTallies; });
+    registerGameForm(QStringLiteral("Stackjack!"), [] { return new frmStackjack; });
     comingSoon(QStringLiteral("Quickjack!"));
     comingSoon(QStringLiteral("Spires!"));
     comingSoon(QStringLiteral("Duetto!"));

@@ -12,6 +12,7 @@ namespace tallies {
 bool StartGame()
 {
     bool success = true;
+    gTalliesRecordedOptions = {gCardGoal, gTimeLimit, gCustomScoring};
     if (gTalliesReplay) {
         for (int p = 1; p <= deckUpperBound() && p < int(gTalliesRound1Deck.size()); ++p)
             gDeck[p] = gTalliesRound1Deck[p];

@@ -14,6 +14,7 @@ std::vector<CardCode> gTalliesRound3Deck;
 std::int32_t gPreviousScore = 0;
 bool gTalliesReplay = false;
 bool gTalliesDrawTimer = true;
+TalliesRecordedOptions gTalliesRecordedOptions;
 
 std::array<bool, TalliesFieldSize> gTalliesFieldVisible{};
 std::array<bool, TalliesFieldSize> gTalliesFieldSelected{};

@@ -26,6 +26,15 @@ extern std::int32_t gPreviousScore; // the score kept for saving the last game
 extern bool gTalliesReplay;         // the next game deals the recorded round decks
 extern bool gTalliesDrawTimer;      // round-end bonuses are counted up step by step
 
+// The options the recorded round decks were dealt under, so that saving the last game keeps them
+// together even when the player changes the options after the game. Goal 0: no game yet.
+struct TalliesRecordedOptions {
+    int cardGoal = 0;
+    int timeLimit = 0;
+    bool customScoring = false;
+};
+extern TalliesRecordedOptions gTalliesRecordedOptions;
+
 // What the window shows of the table: a field card lies on its place while visible; a card is
 // selected while its mark is visible.
 extern std::array<bool, TalliesFieldSize> gTalliesFieldVisible;

@@ -1,0 +1,113 @@
+// The Stackjack window's menus: the entries, and what the time-limit, card-back, high-score and
+// user-options entries do.
+#include "core/CardImage.h"
+#include "core/HighScores.h"
+#include "core/SuiteGlobals.h"
+#include "core/frmHighScores.h"
+#include "games/stackjack/StackjackSettings.h"
+#include "games/stackjack/StackjackTimeBonus.h"
+#include "games/stackjack/frmStackjack.h"
+#include "games/stackjack/frmStackjackCustomScoring.h"
+#include "platform/MessageBox.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFileInfo>
+#include <QMenu>
+
+namespace {
+const QString FileBase = QStringLiteral("HiScores");
+const QString DefaultScore = QStringLiteral("50000");
+
+QKeySequence ctrl(char letter) { return QKeySequence(QStringLiteral("Ctrl+") + QLatin1Char(letter)); }
+
+void addSeparator(QMenu* menu, const char* name) { menu->addSeparator()->setObjectName(QLatin1String(name)); }
+} // namespace
+
+void frmStackjack::buildMenus()
+{
+    QMenu* file = addTopMenu(QStringLiteral("&File"));
+    file->menuAction()->setObjectName(QStringLiteral("mnuFile"));
+    mnuPlay = addEntry(file, QStringLiteral("mnuPlay"), QStringLiteral("&Play"), ctrl('P'), [this] { Play(); });
+    mnuPause = addEntry(file, QStringLiteral("mnuPause"), QStringLiteral("Pau&se"), ctrl('S'), [this] { PauseGame(); });
+    mnuPause->setEnabled(false);
+    addSeparator(file, "mnuBreakone");
+    mnuExit = addEntry(file, QStringLiteral("mnuExit"), QStringLiteral("E&xit"), ctrl('X'), [this] { close(); });
+
+    mnuOptions = addTopMenu(QStringLiteral("&Options"));
+    mnuOptions->menuAction()->setObjectName(QStringLiteral("mnuOptions"));
+    addEntry(mnuOptions, QStringLiteral("mnuViewHighScores"), QStringLiteral("&View High Scores..."), ctrl('V'),
+             [this] { mnuViewHighScores_Click(); });
+    addEntry(mnuOptions, QStringLiteral("mnuClearHighScores"), QStringLiteral("&Clear High Scores"), ctrl('C'),
+             [this] { mnuClearHighScores_Click(); });
+    addSeparator(mnuOptions, "mnuBreaktwo");
+    addMusicEntry(mnuOptions, QStringLiteral("Play &Music  (plays during game)"), ctrl('M'));
+    addSoundsEntry(mnuOptions, QStringLiteral("&Play Sounds"), ctrl('L'));
+    mnuSounds->setChecked(true);
+    addSeparator(mnuOptions, "mnuSep2");
+    mnuCustom = addEntry(mnuOptions, QStringLiteral("mnuCustom"), QStringLiteral("&User Options..."), ctrl('U'),
+                         [this] { mnuCustom_Click(); });
+    addTimeLimitMenu(mnuOptions, QStringLiteral("&Time limit"),
+                     {{15, QStringLiteral("&15 Seconds")},
+                      {30, QStringLiteral("&30 Seconds")},
+                      {45, QStringLiteral("&45 Seconds")},
+                      {60, QStringLiteral("&60 Seconds (default)")},
+                      {75, QStringLiteral("&75 Seconds")}});
+    addDeckMenu(mnuOptions, QStringLiteral("&Deck"),
+                {CardBackDesign::PalmTree, CardBackDesign::NightCastle, CardBackDesign::MagicHands,
+                 CardBackDesign::HotCards});
+
+    QMenu* help = addHelpMenu();
+    for (QAction* entry : help->actions())
+        if (entry->isSeparator())
+            entry->setObjectName(QStringLiteral("mnuBreakthree"));
+}
+
+void frmStackjack::onTimeLimitChosen()
+{
+    stackjack::ComputeBonusDecrement();
+    ShowTopHighScore(FileBase, *this, DefaultScore);
+}
+
+int frmStackjack::deckDesignNumber(CardBackDesign design) const { return stackjack::DeckDesignNumber(design); }
+
+void frmStackjack::onCardBackChosen(CardBackDesign design)
+{
+    // The deck shows the design's full stack; the cards on the board are all faces.
+    PlayCardPicture->setPicture(int(design));
+}
+
+void frmStackjack::mnuViewHighScores_Click()
+{
+    runDialog(DialogPause::AroundDialog, [this] {
+        // A limit never played has no table yet; one that exists but cannot be read is kept for the player.
+        const QString table = HighScoreTablePath(FileBase, Name());
+        if (!QFileInfo::exists(table))
+            WriteDefaultHighScores(FileBase, *this, DefaultScore);
+        frmHighScores::showModal(this);
+    });
+}
+
+void frmStackjack::mnuClearHighScores_Click()
+{
+    runDialog(DialogPause::AroundDialog, [this] {
+        const int answer = platform::MsgBox(QStringLiteral("This will clear all High Scores. Are You Sure?"),
+                                            platform::vbYesNo | platform::vbQuestion, gGameTitle);
+        if (answer != platform::vbYes)
+            return;
+        // Only the table of the limit in force is reset.
+        const QString table = HighScoreTablePath(FileBase, Name());
+        if (!WriteDefaultHighScoreTable(table, DefaultScore))
+            platform::MsgBox(QStringLiteral("Unable to clear the High Scores: ") + QDir::toNativeSeparators(table)
+                                 + QStringLiteral(" could not be written."),
+                             platform::vbExclamation, gGameTitle);
+        ShowTopHighScore(FileBase, *this, DefaultScore);
+    });
+}
+
+void frmStackjack::mnuCustom_Click()
+{
+    // Only reachable between games: a game switches the entry off.
+    frmStackjackCustomScoring dialog(this);
+    dialog.exec();
+}
