@@ -95,8 +95,20 @@ bool OpenCommandLineGame(const QString& CommandLine, bool& mCommandLineOpened, c
     return ReadSavedGame(CommandLine, Window);
 }
 
+namespace {
+std::optional<QString>& commandLineOverride()
+{
+    static std::optional<QString> text;
+    return text;
+}
+} // namespace
+
+void setCommandLineText(std::optional<QString> text) { commandLineOverride() = std::move(text); }
+
 QString CommandLineText()
 {
+    if (commandLineOverride())
+        return *commandLineOverride();
     if (!QCoreApplication::instance())
         return {};
     return QCoreApplication::arguments().mid(1).join(QLatin1Char(' '));

@@ -3,6 +3,7 @@
 // and from the command line.
 #include <QString>
 #include <functional>
+#include <optional>
 
 namespace tallies {
 
@@ -35,5 +36,7 @@ bool OpenCommandLineGame(const QString& CommandLine, bool& mCommandLineOpened, c
 
 // The program's command line after the program name, as one text (arguments joined by blanks).
 QString CommandLineText();
+// Tests give the window its command line here; nullopt goes back to the program's own.
+void setCommandLineText(std::optional<QString> text);
 
 } // namespace tallies

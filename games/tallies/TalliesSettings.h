@@ -61,7 +61,7 @@ struct TalliesSettings {
     // check its entry and set the heading, without the goal handler's status text and top score.
     std::optional<int> cardGoal;
     std::optional<int> deckDesign;  // 1 Palm Tree .. 4 Hot Cards: the card-back handler
-    std::optional<int> windowState; // 0 .. 2, applied before the size
+    std::optional<int> windowState; // 0 .. 2, applied after the size
     std::optional<int> width;       // twips; not recorded while the state read is maximised
     std::optional<int> height;
     // A value that could not be converted (or a key without value) ended the reading there; the

@@ -21,7 +21,7 @@
 
 #include <QEvent>
 #include <QGraphicsDropShadowEffect>
-#include <QMenu>
+#include <QAction>
 #include <QPushButton>
 
 namespace {
@@ -182,7 +182,12 @@ void frmTallies::buildValueBoxes()
     lblCurrentTallies->onChange = [this] { lblCurrentTallies_Change(); };
     lblCurrentRound->onChange = [this] { lblCurrentRound_Change(); };
     lblCurrentTotal->onChange = [this] { lblCurrentTotal_Change(); };
-    lblTallies->onChange = [this] { autoSize(lblTallies); };
+    // A new goal's heading stays centred over its box, as the layout places it.
+    lblTallies->onChange = [this] {
+        autoSize(lblTallies);
+        if (const QWidget* mark = FieldSelectionRectangle[2])
+            lblTallies->move(mark->x() + mark->width() / 2 - lblTallies->width() / 2, lblTallies->y());
+    };
     for (platform::Label* label : {lblCurrentScore, lblCurrentTallies, lblCurrentRound, lblCurrentTotal})
         label->onChange();
 }
@@ -271,23 +276,6 @@ void frmTallies::buildButtons()
     connect(cmdExit, &QPushButton::clicked, this, [this] { cmdExit_Click(); });
 }
 
-void frmTallies::buildMenus()
-{
-    QMenu* game = addTopMenu(QStringLiteral("&Game"));
-    game->menuAction()->setObjectName(QStringLiteral("mnuFile"));
-    mnuPlay = addEntry(game, QStringLiteral("mnuPlay"), QStringLiteral("&Play"), QKeySequence(QStringLiteral("Ctrl+P")),
-                       [this] { mnuPlay_Click(); });
-    mnuTakeScore = addEntry(game, QStringLiteral("mnuTakeScore"), QStringLiteral("&Take Score"),
-                            QKeySequence(QStringLiteral("Ctrl+T")), [this] { mnuTakeScore_Click(); });
-    mnuTakeScore->setEnabled(false);
-    mnuPause = addEntry(game, QStringLiteral("mnuPause"), QStringLiteral("Pau&se"), QKeySequence(QStringLiteral("Ctrl+S")),
-                        [this] { mnuPause_Click(); });
-    mnuPause->setEnabled(false);
-    game->addSeparator();
-    mnuExit = addEntry(game, QStringLiteral("mnuExit"), QStringLiteral("E&xit"), QKeySequence(QStringLiteral("Ctrl+X")),
-                       [this] { mnuExit_Click(); });
-}
-
 // ---- Load ----
 
 void frmTallies::Form_Load()
@@ -306,9 +294,11 @@ void frmTallies::Form_Load()
     lblVersion->setCaption(QStringLiteral("Version ") + QStringLiteral("4.0"));
     setWindowTitle(gGameTitle);
 
-    gSoundsOn = true;
+    // Flags and their check marks together, so a settings file that cannot be read leaves no mark astray.
+    setSoundsOn(true);
     gTimeLimit = 90;
     gTalliesDrawTimer = true;
+    mnuDrawTimer->setChecked(true);
     gCardGoal = 11;
     ReadSettingsINI();
     centreWindow();
@@ -322,8 +312,7 @@ void frmTallies::Form_Load()
     for (CardImage* image : imgSplashImage)
         image->setPictureByKey(QStringLiteral("Talmark"));
     startSplash();
-    if (mnuSave)
-        mnuSave->setEnabled(false);
+    mnuSave->setEnabled(false);
     platform::setMousePointer(this, platform::MousePointer::Default);
 }
 

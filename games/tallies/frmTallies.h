@@ -13,6 +13,7 @@ class QPushButton;
 namespace tallies {
 struct TalliesCombination;
 struct TalliesBonus;
+struct TalliesReplayHooks;
 }
 class LineControl;
 class ShapeControl;
@@ -71,12 +72,31 @@ public:
     platform::Label* lblVersion = nullptr;
     std::array<CardImage*, 4> imgSplashImage{};
 
+    // ---- Menu entries (the time limit, card backs, music, sounds, rules and about come from GameWindow) ----
     QAction* mnuExit = nullptr;
-    // Entries of the saved-game and option menus; null while the window has none.
     QAction* mnuSave = nullptr;
     QAction* mnuOpen = nullptr;
-    QAction* mnuGoal = nullptr;
+    QAction* mnuViewHiScore = nullptr;
+    QAction* mnuClear = nullptr;
+    QAction* mnuGoal = nullptr; // the "Card &Goal" submenu
+    QAction* mnu10 = nullptr;
+    QAction* mnu11 = nullptr;
+    QAction* mnu12 = nullptr;
+    QAction* mnu13 = nullptr;
+    QAction* mnu14 = nullptr;
+    QAction* mnu15 = nullptr;
     QAction* mnuScoring = nullptr;
+    QAction* mnuDrawTimer = nullptr;
+    QAction* mnuColor = nullptr; // the "&Card Selection Color" submenu
+    QAction* mnuYellow = nullptr;
+    QAction* mnuRed = nullptr;
+    QAction* mnuBlue = nullptr;
+    QAction* mnuGreen = nullptr;
+    QAction* mnuPurple = nullptr;
+    QAction* mnuBlack = nullptr;
+    // The goal entry of 10 to 15 and the colour entry of codes 0 to 5; null for any other.
+    QAction* goalEntry(int Goal) const;
+    QAction* colorEntry(int Code) const;
 
     // ---- Event handlers ----
     void Form_Load();
@@ -103,6 +123,25 @@ public:
     void lblCurrentTotal_Change();
     void lblMessage_Change();
     void lblTime_Change();
+    // Opens the saved game named on the command line, at the first activation only.
+    void Form_Activate();
+    // Whether the command line has been handed to the saved-game reader. Kept for the program's run:
+    // the window is made afresh at each launch, and a relaunch must not replay that game again.
+    static inline bool mCommandLineOpened = false;
+
+    // ---- Menu handlers ----
+    // mnu10_Click .. mnu15_Click: goal, check mark, heading, top score of that goal's table, status text.
+    void chooseCardGoal(int Goal);
+    // mnuYellow_Click .. mnuBlack_Click (0 yellow .. 5 black).
+    void chooseSelectionColor(int Code);
+    void mnuDrawTimer_Click();
+    void mnuViewHiScore_Click();
+    void mnuClear_Click();
+    void mnuScoring_Click();
+    void mnuSave_Click();
+    void mnuOpen_Click();
+    void ClearColorCheck();
+    void ClearGoalCheck();
 
     // ---- Procedures of the form ----
     void Play();
@@ -119,6 +158,8 @@ public:
     void SelRectangle(bool Show = true);
     void SelectionColor(int Code);
     void PlayWaveFile(const QString& FileName);
+    // Applies "Tallies.Ini" (written with the defaults first when there is none) through the menus'
+    // own handlers, then the window's size and state.
     void ReadSettingsINI();
 
     bool gameInProgress() const { return mGameInProgress; }
@@ -135,6 +176,9 @@ protected:
     bool isGameInProgress() const override { return mGameInProgress; }
     bool pausesForCloseQuestion() const override { return true; }
     void writeSettings() override;
+    void onTimeLimitChosen() override;
+    void onCardBackChosen(CardBackDesign design) override;
+    void changeEvent(QEvent* event) override;
     void onQuitConfirmed() override;
     void layoutControls() override;
     // The card pictures' mouse-move handlers: the pointer shows which cards can be taken.
@@ -166,6 +210,8 @@ private:
     void setPlayCaptions(const QString& caption);
     void setTakeScoreCaptions(const QString& caption);
     void placeInBox(platform::Label* label, const QWidget* box);
+    // What opening a saved game asks of this window.
+    tallies::TalliesReplayHooks replayHooks();
 
     bool mGameInProgress = false;
     Splash mSplash;

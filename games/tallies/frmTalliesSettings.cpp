@@ -1,7 +1,74 @@
 // The window's settings: what the load applies after its built-in defaults, and what closing keeps.
-// Tallies.Ini is not kept yet, so the window always opens with those defaults and closing writes nothing.
 #include "games/tallies/frmTallies.h"
 
-void frmTallies::ReadSettingsINI() {}
+#include "core/SuiteGlobals.h"
+#include "games/tallies/TalliesRoundEnd.h"
+#include "games/tallies/TalliesSettings.h"
+#include "games/tallies/TalliesState.h"
+#include "platform/Label.h"
+#include "platform/MessageBox.h"
+#include "platform/Twips.h"
 
-void frmTallies::writeSettings() {}
+#include <QAction>
+
+namespace {
+CardBackDesign designOf(int number)
+{
+    switch (number) {
+    case 2: return CardBackDesign::MagicHands;
+    case 3: return CardBackDesign::NightCastle;
+    case 4: return CardBackDesign::HotCards;
+    default: return CardBackDesign::PalmTree;
+    }
+}
+} // namespace
+
+void frmTallies::ReadSettingsINI()
+{
+    const tallies::TalliesSettings s = tallies::ReadSettingsINI(tallies::placementOf(this));
+    if (s.selectionColor)
+        chooseSelectionColor(*s.selectionColor);
+    if (s.timeLimit)
+        chooseTimeLimit(*s.timeLimit);
+    if (s.deckDesign)
+        chooseCardBack(designOf(*s.deckDesign));
+    if (s.drawTimer) {
+        mnuDrawTimer->setChecked(*s.drawTimer);
+        gTalliesDrawTimer = *s.drawTimer;
+    }
+    if (s.playSounds)
+        setSoundsOn(*s.playSounds);
+    // Only the switch: the tune starts with the next round.
+    if (s.playMusic) {
+        gMusicOn = *s.playMusic;
+        mnuMusic->setChecked(gMusicOn);
+    }
+    // Not the goal handler: the status text and the top score are the load's own business.
+    if (s.cardGoal) {
+        ClearGoalCheck();
+        gCardGoal = *s.cardGoal;
+        if (QAction* entry = goalEntry(gCardGoal)) {
+            entry->setChecked(true);
+            lblTallies->setCaption(QString::fromStdString(tallies::TalliesHeading(gCardGoal)));
+        }
+    }
+    // The size first: a window opened maximised keeps it as its normal size.
+    if (s.width || s.height)
+        platform::resizeTw(this, s.width.value_or(platform::widthTw(this)), s.height.value_or(platform::heightTw(this)));
+    if (s.windowState) {
+        Qt::WindowStates state = windowState() & ~(Qt::WindowMinimized | Qt::WindowMaximized);
+        if (*s.windowState == 1)
+            state |= Qt::WindowMinimized;
+        else if (*s.windowState == 2)
+            state |= Qt::WindowMaximized;
+        setWindowState(state);
+    }
+}
+
+void frmTallies::writeSettings()
+{
+    // The player still leaves; only the options of this session are lost.
+    const tallies::TalliesSettingsWriteResult written = tallies::WriteSettingsOnClose(tallies::placementOf(this));
+    if (!written.ok)
+        platform::MsgBox(written.message, platform::vbExclamation, gGameTitle);
+}

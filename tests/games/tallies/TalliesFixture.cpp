@@ -3,6 +3,16 @@
 #include "games/tallies/TalliesDeck.h"
 #include "games/tallies/TalliesField.h"
 #include "games/tallies/TalliesRound.h"
+#include "games/tallies/TalliesSavedGame.h"
+#include "games/tallies/frmTallies.h"
+
+EmptyCommandLine::EmptyCommandLine()
+{
+    tallies::setCommandLineText(QString());
+    frmTallies::mCommandLineOpened = false;
+}
+
+EmptyCommandLine::~EmptyCommandLine() { tallies::setCommandLineText(std::nullopt); }
 
 void TalliesTest::SetUp()
 {

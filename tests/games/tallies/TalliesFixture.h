@@ -11,6 +11,13 @@
 #include <string>
 #include <utility>
 
+// The program's own command line (the test runner's arguments) never reaches a Tallies window, and
+// each test starts as a fresh program run that has not opened its command line yet.
+struct EmptyCommandLine {
+    EmptyCommandLine();
+    ~EmptyCommandLine();
+};
+
 class TalliesTest : public ::testing::Test {
 protected:
     void SetUp() override;
@@ -25,6 +32,7 @@ protected:
     // Runs the round clock for that many seconds.
     void runClock(int seconds);
 
+    EmptyCommandLine commandLine;
     ScriptedMessageBoxes boxes;
 };
 

@@ -10,9 +10,12 @@
 #include "platform/TextFile.h"
 #include "platform/Timer.h"
 
+#include <QAction>
+#include <QApplication>
 #include <QFile>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 #include <functional>
 
 void TalliesWindowTest::SetUp()
@@ -61,6 +64,48 @@ void TalliesWindowTest::tick(int seconds)
         ASSERT_TRUE(form->Timer1->enabled());
         form->Timer1->fire();
     }
+}
+
+QAction* TalliesWindowTest::entry(const char* name) const { return form->findChild<QAction*>(QLatin1String(name)); }
+
+void TalliesWindowTest::closeAndReopen()
+{
+    boxes.expect(platform::vbYes);
+    ASSERT_TRUE(form->close());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    ASSERT_TRUE(form.isNull());
+    form = new frmTallies;
+    form->show();
+}
+
+void TalliesWindowTest::playShortGame()
+{
+    click(form->cmdPlay);
+    click(form->cmdTakeScore);
+    click(form->cmdTakeScore);
+    ASSERT_FALSE(form->gameInProgress());
+}
+
+void answerModal(const std::function<void()>& open, const std::function<void(QWidget*)>& answer)
+{
+    bool answered = false;
+    int ticks = 0;
+    QTimer driver;
+    QObject::connect(&driver, &QTimer::timeout, [&] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (!modal)
+            return;
+        if (!answered) {
+            answered = true;
+            answer(modal);
+        } else if (++ticks > 200) {
+            modal->close(); // never hang the run
+        }
+    });
+    driver.start(1);
+    open();
+    driver.stop();
+    EXPECT_TRUE(answered);
 }
 
 void TalliesWindowTest::click(QWidget* w) { QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(5, 5)); }

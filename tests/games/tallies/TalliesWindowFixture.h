@@ -9,9 +9,15 @@
 #include <QPointer>
 #include <QStringList>
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 class CardImage;
+class QAction;
+
+// Runs `open`, which shows a modal dialog, and hands the dialog to `answer` once it is up; `answer`
+// must close it.
+void answerModal(const std::function<void()>& open, const std::function<void(QWidget*)>& answer);
 
 class TalliesWindowTest : public TalliesTest {
 protected:
@@ -30,6 +36,12 @@ protected:
     QString panel(int n) const;
 
     static QDateTime at(const char* time);
+
+    QAction* entry(const char* name) const;
+    // Answers the quit question with Yes and loads the window afresh, as the launcher would.
+    void closeAndReopen();
+    // Plays a game that ends after round 2 by taking the score at once in each round.
+    void playShortGame();
 
     FakeClock clock{at("10:00:20")};
     TempProgramFolder folder;
