@@ -4,6 +4,8 @@
 #include "core/frmSelect.h"
 #include "games/stackjack/frmStackjack.h"
 #include "games/tallies/frmTallies.h"
+#include "games/gridhand/frmGridhand.h"
+#include "games/cairnwell/frmCairnwell.h"
 
 #include <QCloseEvent>
 #include <QLabel>
@@ -43,6 +45,6 @@ void registerGames()
     comingSoon(QStringLiteral("Quickjack!"));
     comingSoon(QStringLiteral("Spires!"));
     comingSoon(QStringLiteral("Duetto!"));
-    comingSoon(QStringLiteral("Gridhand!"));
-    comingSoon(QStringLiteral("Cairnwell!"));
+    registerGameForm(QStringLiteral("Gridhand!"), [] { return new frmGridhand; });
+    registerGameForm(QStringLiteral("Cairnwell!"), [] { return new frmCairnwell; });
 }

@@ -1,0 +1,50 @@
+#pragma once
+// Cairnwell's user options: the seven scoring values and the count-down of bonuses. Shown modally
+// between games ("&User Options..."). Each field is stored the moment OK checks it; the dialog
+// closes on an OK that refuses nothing, or on Cancel, which takes back nothing an earlier OK stored.
+#include "games/cairnwell/CairnwellCustomScoring.h"
+
+#include <QDialog>
+
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class GameForm;
+
+class frmCairnwellCustom : public QDialog {
+    Q_OBJECT
+public:
+    // Form: the game window, whose status-bar panel 1 shows the bonus-round target after an OK (may be null).
+    explicit frmCairnwellCustom(GameForm* Form = nullptr);
+
+    QGroupBox* frmScoringOptions;
+    QLineEdit* txtTripValue;
+    QLineEdit* txtRunValue;
+    QLineEdit* txtDeckValue;
+    QLineEdit* txtFlushValue;
+    QLineEdit* txtBonusRound;
+    QLineEdit* txtPenaltyValue;
+    QLineEdit* txtTimeBonus;
+    QCheckBox* chkCountDown;
+    QLabel* lblInfo;
+    QPushButton* cmdOK;
+    QPushButton* cmdCancel;
+    QPushButton* cmdDefault;
+
+    void cmdOK_Click();
+    void cmdCancel_Click();
+    void cmdDefault_Click();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void Form_Load();
+    void showFields(const cairnwell::CustomFields& fields);
+    cairnwell::CustomFields fields() const;
+    QLineEdit* boxOf(cairnwell::CustomField field) const;
+
+    GameForm* m_form;
+};
