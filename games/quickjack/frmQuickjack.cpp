@@ -1,0 +1,352 @@
+#include "games/quickjack/frmQuickjack.h"
+
+#include "core/CardImage.h"
+#include "core/ClockSurface.h"
+#include "core/FeltPanel.h"
+#include "core/GameScoring.h"
+#include "core/LineControl.h"
+#include "core/ShapeControl.h"
+#include "core/SuiteGlobals.h"
+#include "core/TimerPie.h"
+#include "games/quickjack/QuickjackLayout.h"
+#include "games/quickjack/QuickjackSettings.h"
+#include "games/quickjack/QuickjackSplash.h"
+#include "platform/Colors.h"
+#include "platform/Label.h"
+#include "platform/MessageBox.h"
+#include "platform/Pointer.h"
+#include "platform/StatusBar.h"
+#include "platform/Timer.h"
+#include "platform/Twips.h"
+
+#include <QAction>
+#include <QGroupBox>
+#include <QProgressBar>
+#include <QPushButton>
+
+using namespace quickjack::layout;
+using platform::setGeometryTw;
+
+namespace {
+const QColor Cream(0xfb, 0xf6, 0xe6);
+const QColor PanelBorder(0x8a, 0x6d, 0x2b);
+const QColor Shadow(0x9c, 0x93, 0x7a);
+const QColor FeltLine(0xd9, 0xc2, 0x7a);
+
+platform::Label* makeLabel(QWidget* parent, const QString& name, const QString& caption, int pointSize, bool bold)
+{
+    auto* label = new platform::Label(parent, caption);
+    label->setObjectName(name);
+    QFont f = label->font();
+    f.setPointSize(pointSize);
+    f.setBold(bold);
+    label->setFont(f);
+    label->adjustSize();
+    return label;
+}
+
+ShapeControl* makeBox(QWidget* parent, const QString& name)
+{
+    auto* box = new ShapeControl(parent, Cream, PanelBorder, 1.5, 5);
+    box->setObjectName(name);
+    return box;
+}
+
+LineControl* makeLine(QWidget* parent, const QString& name, const QColor& color)
+{
+    auto* line = new LineControl(parent, color, 2);
+    line->setObjectName(name);
+    return line;
+}
+
+QPushButton* makeButton(QWidget* parent, const QString& name, const QString& caption, const QString& tip = {})
+{
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    button->setToolTip(tip);
+    // Space and Enter must not press a button that merely has the focus after a click elsewhere.
+    button->setAutoDefault(false);
+    return button;
+}
+} // namespace
+
+frmQuickjack::frmQuickjack(QWidget* parent) : GameWindow(QStringLiteral("frmQuickjack"), parent)
+{
+    Timer3 = new platform::Timer(this, 90, false);
+    Timer3->setInterval(gTimerSpeed > 0 ? gTimerSpeed : 90);
+    Timer3->onTimer = [this] { Timer3_Timer(); };
+    Timer5 = new platform::Timer(this, 250, false);
+    Timer5->onTimer = [this] { Timer5_Timer(); };
+    Timer1->onTimer = [this] { Timer1_Timer(); };
+    Timer2->onTimer = [this] { Timer2_Timer(); };
+    buildBoard();
+    buildMenus();
+    addStatusBar(4);
+    setMinimumFormSizeTw(MinWidth, MinHeight);
+    Form_Load();
+}
+
+// ---- Building the board ----
+
+void frmQuickjack::buildBoard()
+{
+    auto* board = new FeltPanel(this);
+    board->setTextColor(Qt::white);
+    board->setObjectName(QStringLiteral("board"));
+    setCentralWidget(board);
+
+    buildColumns(board);
+    buildTopRow(board);
+    buildScoreInfo(board);
+    frmSplash = new QuickjackSplash(board);
+    setGeometryTw(frmSplash, 495, SplashTop, SplashWidth, SplashHeight);
+    buildMessages(board);
+    connectChangeHandlers();
+}
+
+void frmQuickjack::buildColumns(QWidget* board)
+{
+    for (int c = 0; c < quickjack::ColumnCount; ++c) {
+        const QString n = QString::number(c + 1);
+        cmdHit[c] = makeButton(board, QStringLiteral("cmdHit%1").arg(c), QStringLiteral("Hit"));
+        setGeometryTw(cmdHit[c], 0, HitTop, CardWidth, HitHeight);
+        connect(cmdHit[c], &QPushButton::clicked, this, [this, c] { cmdHit_Click(c); });
+        cmdHit[c]->setEnabled(false);
+        cmdHit[c]->hide();
+
+        ColumnTotal[c] = makeLabel(board, QStringLiteral("ColumnTotal%1").arg(c), QStringLiteral("0"), 15, true);
+        ColumnTotal[c]->setAlignment(Qt::AlignCenter);
+        ColumnTotal[c]->setForeColor(platform::ColorWhite);
+        setGeometryTw(ColumnTotal[c], 0, TotalTop, TotalWidth, TotalHeight);
+
+        ColumnSoft[c] = makeLabel(board, QStringLiteral("ColumnSoft%1").arg(c), QString(), 9, true);
+        ColumnSoft[c]->setForeColor(0x4ad5ff); // warm yellow on the felt
+        setGeometryTw(ColumnSoft[c], 0, SoftTop, 360, 210);
+        ColumnSoft[c]->hide();
+
+        if (c + 1 < quickjack::ColumnCount) {
+            ColumnLine[c] = makeLine(board, QStringLiteral("Column%1Line").arg(n), FeltLine);
+            ColumnLine[c]->lower();
+        }
+        for (int k = 0; k < quickjack::CardsPerColumn; ++k) {
+            auto* slot = new CardImage(board);
+            slot->setObjectName(QStringLiteral("Column%1_%2").arg(n).arg(k));
+            setGeometryTw(slot, 0, SlotTops[k], CardWidth, CardHeight);
+            slot->hide();
+            Column[c][k] = slot;
+        }
+    }
+
+    cmdPass = makeButton(board, QStringLiteral("cmdPass"), QStringLiteral("&Pass"));
+    setGeometryTw(cmdPass, 6012, HitTop, CardWidth, HitHeight);
+    connect(cmdPass, &QPushButton::clicked, this, [this] { cmdPass_Click(); });
+    cmdPass->hide();
+    cmdTakeScore = makeButton(board, QStringLiteral("cmdTakeScore"), QStringLiteral("&Take Score"),
+                              QStringLiteral("Totals score for current round"));
+    setGeometryTw(cmdTakeScore, 7440, HitTop, CardWidth, HitHeight);
+    connect(cmdTakeScore, &QPushButton::clicked, this, [this] { cmdTakeScore_Click(); });
+    cmdTakeScore->hide();
+}
+
+void frmQuickjack::buildTopRow(QWidget* board)
+{
+    PlayCardPicture = new CardImage(board);
+    PlayCardPicture->setObjectName(QStringLiteral("PlayCardPicture"));
+    setGeometryTw(PlayCardPicture, 345, PileTop, CardWidth, CardHeight);
+    PlayCardPicture->hide();
+    NextCardPicture = new CardImage(board);
+    NextCardPicture->setObjectName(QStringLiteral("NextCardPicture"));
+    setGeometryTw(NextCardPicture, 1815, PileTop, CardWidth, CardHeight);
+    NextCardPicture->hide();
+
+    cmdPlay = makeButton(board, QStringLiteral("cmdPlay"), QStringLiteral("&Play"), QStringLiteral("Starts a new game"));
+    setGeometryTw(cmdPlay, 7695, ButtonTop[0], ButtonWidth, ButtonHeight);
+    connect(cmdPlay, &QPushButton::clicked, this, [this] { cmdPlay_Click(); });
+    cmdPause = makeButton(board, QStringLiteral("cmdPause"), QStringLiteral("P&ause"),
+                          QStringLiteral("Pauses the game in progress"));
+    setGeometryTw(cmdPause, 7695, ButtonTop[1], ButtonWidth, ButtonHeight);
+    cmdPause->setEnabled(false);
+    connect(cmdPause, &QPushButton::clicked, this, [this] { cmdPause_Click(); });
+    cmdExit = makeButton(board, QStringLiteral("cmdExit"), QStringLiteral("E&xit"), QStringLiteral("Closes Quickjack "));
+    setGeometryTw(cmdExit, 7695, ButtonTop[2], ButtonWidth, ButtonHeight);
+    connect(cmdExit, &QPushButton::clicked, this, [this] { cmdExit_Click(); });
+
+    TimerRectangle = makeBox(board, QStringLiteral("TimerRectangle"));
+    setGeometryTw(TimerRectangle, 4575, 255, TimerRectWidth, TimerRectHeight);
+    Surface = new ClockSurface(board);
+    Surface->setObjectName(QStringLiteral("Surface"));
+    Surface->setToolTip(QStringLiteral("Displays time remaining in current round"));
+    QPalette surfacePalette = Surface->palette();
+    surfacePalette.setColor(QPalette::Window, Cream);
+    Surface->setPalette(surfacePalette);
+    setGeometryTw(Surface, 4650, SurfaceTop, SurfaceWidth, SurfaceHeight);
+    TimerBevelSide = makeLine(board, QStringLiteral("TimerBevelSide"), Shadow);
+    TimerBevelBottom = makeLine(board, QStringLiteral("TimerBevelBottom"), Shadow);
+    lblTime = makeLabel(board, QStringLiteral("lblTime"), QStringLiteral("Time:"), 10, true);
+    platform::moveTw(lblTime, 4995, CaptionTop);
+
+    ScoreRectangle = makeBox(board, QStringLiteral("ScoreRectangle"));
+    setGeometryTw(ScoreRectangle, 3195, 480, ScoreRectWidth, ScoreRectHeight);
+    ScoreBevelSide = makeLine(board, QStringLiteral("ScoreBevelSide"), Shadow);
+    ScoreBevelBottom = makeLine(board, QStringLiteral("ScoreBevelBottom"), Shadow);
+    lblScore = makeLabel(board, QStringLiteral("lblScore"), QStringLiteral("Score:"), 10, true);
+    platform::moveTw(lblScore, 3450, CaptionTop);
+    lblTotalScore = makeLabel(board, QStringLiteral("lblTotalScore"), QStringLiteral("0"), 13, true);
+    lblTotalScore->setToolTip(QStringLiteral("Displays your Current Score"));
+    lblTotalScore->setForeColor(platform::ColorBlue);
+    lblCurrentScore = lblTotalScore;
+
+    lblCardsUsed = makeLabel(board, QStringLiteral("lblCardsUsed"), QStringLiteral("Cards used:"), 10, true);
+    platform::moveTw(lblCardsUsed, 6015, CardsUsedTop);
+    lblCardsUsedCount = makeLabel(board, QStringLiteral("lblCardsUsedCount"), QStringLiteral("0"), 12, true);
+    platform::moveTw(lblCardsUsedCount, 7140, CardsUsedCountTop);
+    lblCardsUsed->setForeColor(0xffe0b0); // a light blue that reads on the felt; red while paid
+    lblCardsUsedCount->setForeColor(0xffe0b0);
+
+    lblRound = makeLabel(board, QStringLiteral("lblRound"), QStringLiteral("Round:"), 12, true);
+    platform::moveTw(lblRound, 6150, RoundTop);
+    lblHighScore = makeLabel(board, QStringLiteral("lblHighScore"), QStringLiteral("High Score:"), 9, true);
+    lblHighScore->setForeColor(0x4ad5ff);
+    platform::moveTw(lblHighScore, 6150, HighScoreTop);
+}
+
+void frmQuickjack::buildScoreInfo(QWidget* board)
+{
+    frameScoreInfo = new QGroupBox(QStringLiteral("Twenty One Scoring Status"), board);
+    frameScoreInfo->setObjectName(QStringLiteral("frameScoreInfo"));
+    frameScoreInfo->setStyleSheet(QStringLiteral(
+        "QGroupBox#frameScoreInfo { background-color: #fbf6e6; color: #1b3a2a; border: 1px solid #8a6d2b; "
+        "border-radius: 5px; margin-top: 0px; font-weight: bold; padding-top: 16px; }"
+        "QGroupBox#frameScoreInfo::title { subcontrol-origin: padding; subcontrol-position: top center; "
+        "padding-top: 3px; }"));
+    setGeometryTw(frameScoreInfo, 6135, FrameTop, 2700, FrameHeight);
+    QWidget* f = frameScoreInfo;
+    lblTwentyOnes = makeLabel(f, QStringLiteral("lblTwentyOnes"), QStringLiteral("21's earned:"), 9, true);
+    lbl21s = makeLabel(f, QStringLiteral("lbl21s"), QStringLiteral("0"), 11, true);
+    lbl21Bonus = makeLabel(f, QStringLiteral("lbl21Bonus"), QStringLiteral("Bonus:"), 9, true);
+    lblBonus = makeLabel(f, QStringLiteral("lblBonus"), QStringLiteral("0"), 11, true);
+    lblTwentyoneTime = makeLabel(f, QStringLiteral("lblTwentyoneTime"), QStringLiteral("21 Counter:"), 9, true);
+    lblRoundScore = makeLabel(f, QStringLiteral("lblRoundScore"), QStringLiteral("Round Score"), 9, true);
+    lblRoundScoreCount = makeLabel(f, QStringLiteral("lblRoundScoreCount"), QStringLiteral("0"), 11, true);
+    const std::pair<platform::Label*, int> rows[] = {{lblTwentyOnes, 300}, {lbl21s, 520},    {lbl21Bonus, 830},
+                                                    {lblBonus, 1050},     {lblTwentyoneTime, 1360},
+                                                    {lblRoundScore, 1950}, {lblRoundScoreCount, 2200}};
+    for (const auto& [label, top] : rows) {
+        label->setForeColor(platform::ColorBlue);
+        platform::setTopTw(label, top);
+    }
+    lblTwentyOnes->setForeColor(0x2a3a1b);
+    lbl21Bonus->setForeColor(0x2a3a1b);
+    lblRoundScore->hide();
+    lblRoundScoreCount->hide();
+    ProgressBar1 = new QProgressBar(f);
+    ProgressBar1->setObjectName(QStringLiteral("ProgressBar1"));
+    ProgressBar1->setRange(quickjack::QuickjackCounter::Min, quickjack::QuickjackCounter::Max);
+    ProgressBar1->setValue(quickjack::QuickjackCounter::Min);
+    ProgressBar1->setTextVisible(false);
+    setGeometryTw(ProgressBar1, 200, 1620, 2300, 255);
+}
+
+void frmQuickjack::buildMessages(QWidget* board)
+{
+    auto* outline = makeBox(board, QStringLiteral("ScoringLabelOutline"));
+    setGeometryTw(outline, 300, OutlineTop, 5430, OutlineHeight);
+    outline->hide();
+    ScoringLabelOutline = outline;
+    ScoringLabelInfo = makeLabel(board, QStringLiteral("ScoringLabelInfo"), QString(), 16, true);
+    ScoringLabelInfo->setForeColor(platform::ColorRed);
+    ScoringLabelInfo->hide();
+
+    lblBust = makeLabel(board, QStringLiteral("lblBust"), QStringLiteral("Bust"), 22, true);
+    lblBust->setForeColor(platform::ColorRed);
+    platform::setTopTw(lblBust, 1620);
+    lblBust->hide();
+    lblFiveCards = makeLabel(board, QStringLiteral("lblFiveCards"), QStringLiteral("Five Card Gimme"), 12, true);
+    lblFiveCards->setForeColor(0x4ad5ff);
+    platform::setTopTw(lblFiveCards, 3300);
+    lblFiveCards->hide();
+}
+
+// ---- Load ----
+
+void frmQuickjack::Form_Load()
+{
+    platform::setMousePointer(this, platform::MousePointer::Hourglass);
+    recordStartTime();
+    frmSplash->show();
+    startSplash();
+    gGameInProgress = false;
+    mGameAbandoned = false;
+    gMusicOn = false;
+    gDeckIndex = 0;
+    platform::resizeTw(this, MinWidth, MinHeight);
+    frmSplash->lblProductName->setCaption(gGameTitle);
+    frmSplash->lblCompanyProduct->setCaption(QStringLiteral("Corvanta") + QStringLiteral(" Presents"));
+    frmSplash->lblVersion->setCaption(QStringLiteral("Version ") + QStringLiteral("4.0"));
+    setWindowTitle(gGameTitle);
+
+    // Without the built-in values a file missing a key would leave a round worth nothing.
+    quickjack::SetBuiltInValues();
+    const quickjack::QuickjackSettings s = quickjack::LoadSettingsINI(quickjack::PlacementOf(*this));
+    setSoundsOn(s.soundsOn.value_or(quickjack::SettingsDefaults::SoundsOn));
+    if (s.timerSpeedRefused)
+        platform::MsgBox(quickjack::TimerSpeedRefusedMessage(), platform::vbOKOnly);
+    setMusicOn(s.musicOn.value_or(quickjack::SettingsDefaults::MusicOn));
+    chooseCardBack(s.cardBack.value_or(quickjack::CardBackOfDeckNumber(quickjack::SettingsDefaults::DeckDesign)));
+    quickjack::ApplyScoringSettings(s);
+    Timer3->setInterval(gTimerSpeed);
+    // A limit the menu does not offer is played as it is, with no entry checked.
+    const int limit = s.timeLimit.value_or(gTimeLimit);
+    if (timeLimitEntry(limit))
+        chooseTimeLimit(limit);
+    else
+        gTimeLimit = limit;
+    quickjack::ApplyWindowPlacement(*this, s);
+
+    showWelcome(QStringLiteral("!      "));
+    quickjack::CheckForCustom();
+    for (CardImage* image : frmSplash->imgSplashImage)
+        image->setPictureByKey(QStringLiteral("BACK"));
+    ShowControls(false);
+    InitTimerSurface(*this);
+    centreWindow();
+    platform::setMousePointer(this, platform::MousePointer::Default);
+}
+
+void frmQuickjack::writeSettings()
+{
+    // The player still leaves; the options changed in this session are what gets lost.
+    const quickjack::SettingsSaveResult saved = quickjack::SaveSettingsOnClose(quickjack::PlacementOf(*this));
+    if (!saved.ok)
+        platform::MsgBox(saved.message, platform::vbExclamation, gGameTitle);
+}
+
+void frmQuickjack::onQuitConfirmed()
+{
+    GameWindow::onQuitConfirmed();
+    Timer2->setEnabled(false);
+    Timer3->setEnabled(false);
+    Timer5->setEnabled(false);
+}
+
+void frmQuickjack::cmdExit_Click() { close(); }
+
+void frmQuickjack::Timer4_Timer() { frmSplash->animate(); }
+
+void frmQuickjack::stopRoundForMinimize()
+{
+    GameWindow::stopRoundForMinimize();
+    // A second minimise event finds the counter already stopped and must not forget that it ran.
+    if (Timer3->enabled()) {
+        CounterRanBeforeMinimize = true;
+        Timer3->setEnabled(false);
+    }
+}
+
+void frmQuickjack::restartRoundAfterResize()
+{
+    GameWindow::restartRoundAfterResize();
+    if (CounterRanBeforeMinimize)
+        Timer3->setEnabled(true);
+    CounterRanBeforeMinimize = false;
+}

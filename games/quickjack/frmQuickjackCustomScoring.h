@@ -1,0 +1,56 @@
+#pragma once
+// Quickjack's user options: bonus-round score, the 21, cards-used, deck-completion and five-card
+// bonuses, passes per round, the 21 Counter speed, the wait between rounds and the count-down of a
+// taken score. Each value (or its clamp) is stored at once; the dialog closes on an OK that refuses
+// nothing, or on Cancel, which takes back nothing an earlier OK stored.
+#include "games/quickjack/QuickjackCustomScoring.h"
+
+#include <QDialog>
+
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class frmQuickjack;
+
+class frmQuickjackCustomScoring : public QDialog {
+    Q_OBJECT
+public:
+    // Form: the game window, whose counter speed and status-bar panel 1 follow an OK (may be null).
+    explicit frmQuickjackCustomScoring(frmQuickjack* Form = nullptr);
+
+    QGroupBox* frmCustomScoring;
+    QLineEdit* txtBonus;
+    QLineEdit* txt21BonusValue;
+    QLineEdit* txtCardsUsedBonus;
+    QLineEdit* txtDeckCompletionBonus;
+    QLineEdit* txtFiveCardGimmeBonus;
+    QLineEdit* txtNumberOfCardsToPass;
+    QLabel* lblSpeed;
+    QRadioButton* optDefault;
+    QRadioButton* optSlow;
+    QRadioButton* optSlowest;
+    QLineEdit* txtWaitPeriod;
+    QCheckBox* chkCountScore;
+    QLabel* lblInfo;
+    QPushButton* cmdOK;
+    QPushButton* cmdDefault;
+    QPushButton* cmdCancel;
+
+    void cmdOK_Click();
+    void cmdCancel_Click();
+    void cmdDefault_Click();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void Form_Load();
+    void showFields(const quickjack::CustomScoringFields& fields);
+    quickjack::CustomScoringFields fields() const;
+    QLineEdit* fieldOf(quickjack::CustomScoringField field) const;
+
+    frmQuickjack* m_form;
+};

@@ -1,0 +1,128 @@
+#pragma once
+// The Spires window loaded in a fresh program folder, with instant waits, a fake clock, a recording
+// sound device and a scripted name prompt. Tests lay the ranks they need into the dealt places.
+#include "support/PlatformFakes.h"
+#include "support/RecordingAudio.h"
+#include "core/CardImage.h"
+#include "core/ClockSurface.h"
+#include "core/Deck.h"
+#include "core/GameScoring.h"
+#include "core/HighScores.h"
+#include "core/SuiteGlobals.h"
+#include "games/spires/frmSpires.h"
+#include "platform/Colors.h"
+#include "platform/Label.h"
+#include "platform/Random.h"
+#include "platform/StatusBar.h"
+#include "platform/Timer.h"
+#include "platform/Twips.h"
+#include "platform/Wait.h"
+#include "games/spires/SpiresSplash.h"
+
+#include <QApplication>
+#include <QDir>
+
+#include <QAction>
+#include <QFile>
+#include <QPointer>
+#include <QPushButton>
+#include <gtest/gtest.h>
+#include <vector>
+
+// What the window showed at one blocking wait.
+struct WaitSnapshot {
+    int ms = 0;
+    QString message;
+    bool messageVisible = false;
+    QString figure; // lblScoring while visible
+};
+
+class SpiresWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        resetSuiteGlobals();
+        gGameTitle = QStringLiteral("Spires!");
+        gAppPath = folder.path();
+        platform::seedRandom(11);
+        setHighScoreDialogs({[this](GameForm&) {
+                                 ++namePrompts;
+                                 return QStringLiteral("Tester");
+                             },
+                             [this](const QString&, GameForm&) { ++tablesShown; }});
+        platform::setWaitHandler([this](int ms) { recordWait(ms); });
+        openWindow();
+    }
+
+    void TearDown() override
+    {
+        platform::setWaitHandler(nullptr);
+        setHighScoreDialogs({});
+        delete form;
+    }
+
+    void openWindow()
+    {
+        form = new frmSpires;
+        form->show();
+    }
+
+    void recordWait(int ms)
+    {
+        if (!form)
+            return;
+        WaitSnapshot s;
+        s.ms = ms;
+        s.message = form->lblMessage->caption();
+        s.messageVisible = form->lblMessage->isVisible();
+        if (form->lblScoring->isVisible())
+            s.figure = form->lblScoring->caption();
+        waits.push_back(s);
+    }
+
+    // The messages shown at the waits, each once in a row.
+    std::vector<QString> messagesShown() const
+    {
+        std::vector<QString> shown;
+        for (const WaitSnapshot& s : waits)
+            if (s.messageVisible && (shown.empty() || shown.back() != s.message))
+                shown.push_back(s.message);
+        return shown;
+    }
+
+    void play()
+    {
+        ASSERT_EQ(form->cmdPlay->text(), QStringLiteral("&Play"));
+        form->cmdPlay->click();
+    }
+
+    // Gives the dealt place (or the up card, 51, or a stock card, 28..50) a card of this rank.
+    void lay(int index, int rank)
+    {
+        form->board.mCards[std::size_t(index)] = cardCode(rank, index % 4);
+        if (index == spires::StockEnd) {
+            form->board.upCard = form->board.mCards[std::size_t(index)];
+            form->board.mUpValue = rank;
+        }
+    }
+
+    void tick(int seconds)
+    {
+        for (int i = 0; i < seconds; ++i)
+            form->Timer1->fire();
+    }
+
+    QByteArray fileText(const QString& name) const
+    {
+        QFile f(folder.file(name));
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+
+    TempProgramFolder folder;
+    FakeClock clock{QDateTime(QDate(2024, 3, 9), QTime(20, 15, 0))};
+    RecordingAudio audio;
+    std::vector<WaitSnapshot> waits;
+    int namePrompts = 0;
+    int tablesShown = 0;
+    QPointer<frmSpires> form;
+};
