@@ -12,8 +12,8 @@ StatusBar::StatusBar(QWidget* parent, int panels) : QStatusBar(parent)
         label->setTextFormat(Qt::PlainText);
         label->setFrameShape(QFrame::Panel);
         label->setFrameShadow(QFrame::Sunken);
-        // The first panel takes the spare room, as the game windows' message panel does.
-        addPermanentWidget(label, i == 0 ? 1 : 0);
+        // The two message panels share the spare room; the clock and date panels keep to their text.
+        addPermanentWidget(label, i < 2 ? 1 : 0);
         m_panels.push_back(label);
     }
 }
