@@ -1,8 +1,11 @@
 #include "core/GameWindow.h"
 
+#include "core/FeltPanel.h"
+#include "core/HighScores.h"
 #include "core/Sound.h"
 #include "core/SuiteGlobals.h"
 #include "core/frmAbout.h"
+#include "core/frmHighScores.h"
 #include "core/frmRules.h"
 #include "core/frmSelect.h"
 #include "platform/Clock.h"
@@ -15,6 +18,8 @@
 #include "platform/Twips.h"
 
 #include <QCloseEvent>
+#include <QDir>
+#include <QFileInfo>
 #include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
@@ -246,6 +251,69 @@ void GameWindow::centreWindow()
 {
     if (!isMinimized() && !isMaximized())
         platform::centreOnScreen(this);
+}
+
+QMenu* GameWindow::addTopMenu(const QString& caption, const QString& name)
+{
+    QMenu* menu = addTopMenu(caption);
+    menu->menuAction()->setObjectName(name);
+    return menu;
+}
+
+QKeySequence GameWindow::ctrl(char letter) { return QKeySequence(QStringLiteral("Ctrl+") + QLatin1Char(letter)); }
+
+void GameWindow::addSeparator(QMenu* menu, const char* name)
+{
+    menu->addSeparator()->setObjectName(QLatin1String(name));
+}
+
+void GameWindow::nameSeparators(QMenu* menu, const QString& name)
+{
+    for (QAction* entry : menu->actions())
+        if (entry->isSeparator())
+            entry->setObjectName(name);
+}
+
+void GameWindow::showHighScoreTable(const QString& fileBase, const QString& defaultScore)
+{
+    // A limit never played has no table yet; one that exists but cannot be read is kept for the player.
+    if (!QFileInfo::exists(HighScoreTablePath(fileBase, Name())))
+        WriteDefaultHighScores(fileBase, *this, defaultScore);
+    frmHighScores::showModal(this);
+}
+
+bool GameWindow::confirmClearHighScores()
+{
+    return platform::MsgBox(QStringLiteral("This will clear all High Scores. Are You Sure?"),
+                            platform::vbYesNo | platform::vbQuestion, gGameTitle) == platform::vbYes;
+}
+
+void GameWindow::resetHighScoreTable(const QString& fileBase, const QString& defaultScore)
+{
+    const QString table = HighScoreTablePath(fileBase, Name());
+    if (!WriteDefaultHighScoreTable(table, defaultScore))
+        platform::MsgBox(QStringLiteral("Unable to clear the High Scores: ") + QDir::toNativeSeparators(table) +
+                             QStringLiteral(" could not be written."),
+                         platform::vbExclamation, gGameTitle);
+    ShowTopHighScore(fileBase, *this, defaultScore);
+}
+
+FeltPanel* GameWindow::addFeltBoard()
+{
+    auto* board = new FeltPanel(this);
+    board->setTextColor(Qt::white);
+    board->setObjectName(QStringLiteral("board"));
+    setCentralWidget(board);
+    return board;
+}
+
+void GameWindow::finishWindowSetup(std::function<void()> tick, std::function<void()> redraw, int minWidthTw,
+                                   int minHeightTw)
+{
+    addStatusBar(4);
+    Timer1->onTimer = std::move(tick);
+    Timer2->onTimer = std::move(redraw);
+    setMinimumFormSizeTw(minWidthTw, minHeightTw);
 }
 
 void GameWindow::startSplash() { Timer4->setEnabled(true); }

@@ -1,9 +1,9 @@
 #pragma once
 // What every game window shares, written once: the contract's timers, the menu building blocks (time
-// limits, card backs, music and sounds, help), the status bar with its welcome text and clock, the
-// start time, centring, the round clock and tune around minimising, the quit question and the pause
-// around modal dialogs. A game derives from it, builds its controls and menus in its constructor with
-// these blocks, and overrides the hooks where it differs.
+// limits, card backs, music and sounds, high scores, help), the felt board, the status bar with its
+// welcome text and clock, the start time, centring, the round clock and tune around minimising, the
+// quit question and the pause around modal dialogs. A game derives from it, builds its controls and
+// menus in its constructor with these blocks, and overrides the hooks where it differs.
 #include "core/CardBacks.h"
 #include "core/GameForm.h"
 
@@ -12,6 +12,7 @@
 #include <functional>
 #include <vector>
 
+class FeltPanel;
 class QMenu;
 
 class GameWindow : public QMainWindow, public GameForm {
@@ -30,6 +31,12 @@ public:
 
     // ---- Menus ----
     QMenu* addTopMenu(const QString& caption);
+    // The same, its menu action named ("mnuFile", "mnuOptions", ...).
+    QMenu* addTopMenu(const QString& caption, const QString& name);
+    static QKeySequence ctrl(char letter); // Ctrl+letter
+    static void addSeparator(QMenu* menu, const char* name);
+    // Gives every separator of a menu the name (the help menu's one separator).
+    static void nameSeparators(QMenu* menu, const QString& name);
     QAction* addEntry(QMenu* menu, const QString& name, const QString& caption, const QKeySequence& shortcut,
                       std::function<void()> handler);
 
@@ -80,11 +87,43 @@ public:
     QAction* mnuRules = nullptr;
     QAction* mnuAbout = nullptr;
 
+    // ---- Options read from a settings file ----
+    // Applies those the file names through the menus' own handlers, so the check marks, the top score
+    // and the card backs follow it; an option it does not name is left as it is.
+    template <class Settings>
+    void applyMenuOptions(const Settings& settings)
+    {
+        if (settings.timeLimit)
+            chooseTimeLimit(*settings.timeLimit);
+        if (settings.soundsOn)
+            setSoundsOn(*settings.soundsOn);
+        if (settings.musicOn)
+            setMusicOn(*settings.musicOn);
+        if (settings.cardBack)
+            chooseCardBack(*settings.cardBack);
+    }
+
+    // ---- High-score entries ----
+    // Shows the table of the limit in force, first writing the default table when it has none yet.
+    void showHighScoreTable(const QString& fileBase, const QString& defaultScore);
+    // The question before clearing the high scores; true when the player answers Yes.
+    static bool confirmClearHighScores();
+    // Resets the table of the limit in force, telling the player when it cannot be written, then shows
+    // its best score (which must not outlive the table it came from).
+    void resetHighScoreTable(const QString& fileBase, const QString& defaultScore);
+
     // ---- Status bar: panel 1 messages, 2 round hints, 3 time of day, 4 date ----
     void addStatusBar(int panels = 4);
     // Panel 1 = "Welcome to " & gGameTitle & tail (each game has its own run of blanks).
     void showWelcome(const QString& tail);
     void StatusClock_Timer();
+
+    // ---- Building ----
+    // The house felt as the central widget "board", with light text for the controls that set none.
+    FeltPanel* addFeltBoard();
+    // What every window does once its table and menus stand: the status bar of four panels, the round
+    // clock's tick (Timer1) and dial redraw (Timer2), and the smallest size the window may take.
+    void finishWindowSetup(std::function<void()> tick, std::function<void()> redraw, int minWidthTw, int minHeightTw);
 
     // ---- Load ----
     void recordStartTime(); // gStartTime = now

@@ -56,16 +56,10 @@ CustomOutcome StoreCustomScoring(const CustomFields& fields)
         out.refusals.push_back({field, QString::fromLatin1(message), text});
     };
     auto check = [&](const Bounded& b) {
-        const double value = platform::Val(*b.text);
-        if (value < 0) {
-            *b.value = 0;
-            refuse(b.field, b.minMessage, QStringLiteral("0"));
-        } else if (value > b.maximum) {
-            *b.value = b.maximum;
-            refuse(b.field, b.maxMessage, digits(b.maximum));
-        } else {
-            *b.value = std::int32_t(platform::roundHalfEven(value));
-        }
+        const customscoring::BoundsCheck c =
+            customscoring::holdToBounds(out, b.field, *b.text, b.maximum, b.minMessage, b.maxMessage);
+        *b.value = std::int32_t(c.value);
+        return c.accepted;
     };
 
     check({CustomField::Trip, &fields.trip, &gTrioValue, MaxTrip, "Sorry, the minimum value for a Triple is 0.",
@@ -93,11 +87,9 @@ CustomOutcome StoreCustomScoring(const CustomFields& fields)
         gLeftoverPenalty = std::int32_t(platform::roundHalfEven(-penalty));
     }
 
-    const std::size_t refusedBefore = out.refusals.size();
-    check({CustomField::TimeBonus, &fields.timeBonus, &gTimeBonus, MaxTimeBonus,
+    out.timeBonusAccepted = check({CustomField::TimeBonus, &fields.timeBonus, &gTimeBonus, MaxTimeBonus,
            "Sorry, you cannot set the Time Bonus value to less than 0 points.",
            "Sorry, you cannot set the Time Bonus value to greater than 5000 points"});
-    out.timeBonusAccepted = out.refusals.size() == refusedBefore;
     if (out.timeBonusAccepted)
         gCountDownScore = fields.countDown;
 
@@ -106,9 +98,6 @@ CustomOutcome StoreCustomScoring(const CustomFields& fields)
     return out;
 }
 
-QString BonusRoundStatusText()
-{
-    return QStringLiteral("Make ") + platform::formatGrouped(gBonusRoundScore) + QStringLiteral(" for bonus round.  ");
-}
+QString BonusRoundStatusText() { return customscoring::BonusRoundStatusText(gBonusRoundScore); }
 
 } // namespace cairnwell

@@ -1,9 +1,10 @@
 #pragma once
 // The checks of the user-options dialog, apart from its window: each field is read as a number,
 // held to fixed bounds and stored the moment it is checked (the bound itself when it is refused).
+#include "core/CustomScoringCheck.h"
+
 #include <QString>
 #include <cstdint>
-#include <vector>
 
 namespace cairnwell {
 
@@ -29,16 +30,10 @@ CustomFields CurrentCustomFields();
 // What Default puts in: 6000, 300, 15000, 5000, 100000, -250, 200, checked.
 CustomFields DefaultCustomFields();
 
-struct CustomRefusal {
-    CustomField field;
-    QString message;
-    QString text; // the box's new text
-};
+using CustomRefusal = customscoring::Refusal<CustomField>; // text: the box's new one
 
-struct CustomOutcome {
-    std::vector<CustomRefusal> refusals; // in the order their messages show
-    bool timeBonusAccepted = false;      // the count-down switch and the status line follow this OK
-    bool allAccepted() const { return refusals.empty(); }
+struct CustomOutcome : customscoring::Outcome<CustomField> {
+    bool timeBonusAccepted = false; // the count-down switch and the status line follow this OK
 };
 
 // One OK: checks trip, run, deck, flush, bonus round, penalty and time bonus in that order and

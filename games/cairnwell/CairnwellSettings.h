@@ -3,6 +3,7 @@
 // Each key is followed by its value and an empty line, CR LF throughout. The reader gives what the
 // file says; the window applies the time limit and card back through its own menu handlers.
 #include "core/CardBacks.h"
+#include "core/WindowPlacement.h"
 
 #include <QByteArray>
 #include <QString>
@@ -29,12 +30,8 @@ constexpr int DeckDesign = 1;
 } // namespace SettingsDefaults
 
 // 0 normal, 1 minimised, 2 maximised; size in twips.
-struct WindowPlacement {
-    int state = 0;
-    int widthTw = 0;
-    int heightTw = 0;
-};
-WindowPlacement PlacementOf(const QWidget& window);
+using WindowPlacement = settingsfile::WindowPlacement;
+using settingsfile::PlacementOf;
 
 // What the file said. An empty field: the key was missing, or its value was not one the game would
 // take (a time limit or design not offered, a number outside the user-options dialog's bounds).

@@ -4,16 +4,17 @@
 #include "core/ClockSurface.h"
 #include "core/FeltPanel.h"
 #include "core/GameScoring.h"
+#include "core/GameSplash.h"
 #include "core/HighScores.h"
 #include "core/LineControl.h"
 #include "core/ShapeControl.h"
 #include "core/Sound.h"
 #include "core/SuiteGlobals.h"
+#include "core/TableControls.h"
 #include "core/TimerPie.h"
 #include "games/cairnwell/CairnwellLayout.h"
 #include "games/cairnwell/CairnwellRound.h"
 #include "games/cairnwell/CairnwellSettings.h"
-#include "games/cairnwell/CairnwellSplash.h"
 #include "platform/Colors.h"
 #include "platform/Conversions.h"
 #include "platform/Label.h"
@@ -30,47 +31,19 @@
 
 using namespace cairnwell::layout;
 using platform::setGeometryTw;
+using tablecontrols::Cream;
+using tablecontrols::FeltLine;
+using tablecontrols::makeBox;
+using tablecontrols::makeLabel;
+using tablecontrols::makeClockSurface;
+using tablecontrols::makeLine;
 
 namespace {
-const QColor Cream(0xfb, 0xf6, 0xe6);
-const QColor PanelBorder(0x8a, 0x6d, 0x2b);
-const QColor Shadow(0x9c, 0x93, 0x7a);
-const QColor FeltLine(0xd9, 0xc2, 0x7a);
 const QColor Selection(0xff, 0xd2, 0x3f);
-
-platform::Label* makeLabel(QWidget* parent, const QString& name, const QString& caption, int pointSize, bool bold)
-{
-    auto* label = new platform::Label(parent, caption);
-    label->setObjectName(name);
-    QFont f = label->font();
-    f.setPointSize(pointSize);
-    f.setBold(bold);
-    label->setFont(f);
-    label->adjustSize();
-    return label;
-}
-
-ShapeControl* makeBox(QWidget* parent, const QString& name)
-{
-    auto* box = new ShapeControl(parent, Cream, PanelBorder, 1.5, 5);
-    box->setObjectName(name);
-    return box;
-}
-
-LineControl* makeLine(QWidget* parent, const QString& name)
-{
-    auto* line = new LineControl(parent, Shadow, 2);
-    line->setObjectName(name);
-    return line;
-}
 
 QPushButton* makeButton(QWidget* parent, const QString& name, const QString& caption, const QString& tip)
 {
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    button->setToolTip(tip);
-    // Space and Enter must not press a button that merely kept the focus.
-    button->setAutoDefault(false);
+    QPushButton* button = tablecontrols::makeButton(parent, name, caption, tip);
     setGeometryTw(button, 0, 0, ButtonWidth, ButtonHeight);
     return button;
 }
@@ -108,12 +81,9 @@ frmCairnwell::frmCairnwell(QWidget* parent) : GameWindow(QStringLiteral("frmCair
 {
     buildBoard();
     buildMenus();
-    addStatusBar(4);
+    finishWindowSetup([this] { Timer1_Timer(); }, [this] { Timer2_Timer(); }, MinWidth, MinHeight);
     // Room for the round hints beside the messages of panel 1.
     StatusBar1->panel(2)->setMinimumWidth(platform::toPixels(3600));
-    Timer1->onTimer = [this] { Timer1_Timer(); };
-    Timer2->onTimer = [this] { Timer2_Timer(); };
-    setMinimumFormSizeTw(MinWidth, MinHeight);
     Form_Load();
 }
 
@@ -121,14 +91,16 @@ frmCairnwell::frmCairnwell(QWidget* parent) : GameWindow(QStringLiteral("frmCair
 
 void frmCairnwell::buildBoard()
 {
-    auto* board = new FeltPanel(this);
-    board->setTextColor(Qt::white);
-    board->setObjectName(QStringLiteral("board"));
-    setCentralWidget(board);
+    FeltPanel* board = addFeltBoard();
     buildBoxes(board);
     buildTable(board);
     buildButtons(board);
-    frmSplash = new CairnwellSplash(board);
+    // The splash's cards and titles at the design scale.
+    static constexpr GameSplash::Look SplashLook{
+        .cardWidth = 1035, .cardHeight = 1455, .cardLeft = 360, .cardTop = 420, .cardStepX = 520, .cardStepY = 520,
+        .textLeft = 3900, .textWidth = 3000, .companyTop = 900, .nameTop = 1260, .versionTop = 2160,
+        .platformTop = 2460, .namePointSize = 24};
+    frmSplash = new GameSplash(board, SplashLook);
     setGeometryTw(frmSplash, 0, 0, SplashWidth, SplashHeight);
     buildMessages(board);
     connectChangeHandlers();
@@ -192,12 +164,7 @@ void frmCairnwell::buildBoxes(QWidget* board)
     TimerBevelSide = makeLine(board, QStringLiteral("TimerBevelSide"));
     TimerBevelBottom = makeLine(board, QStringLiteral("TimerBevelBottom"));
 
-    Surface = new ClockSurface(board);
-    Surface->setObjectName(QStringLiteral("Surface"));
-    Surface->setToolTip(QStringLiteral("Displays time remaining in current round"));
-    QPalette surfacePalette = Surface->palette();
-    surfacePalette.setColor(QPalette::Window, Cream);
-    Surface->setPalette(surfacePalette);
+    Surface = makeClockSurface(board, QStringLiteral("Displays time remaining in current round"));
     setGeometryTw(Surface, 0, 0, SurfaceWidth, SurfaceHeight);
     Surface->hide();
 
@@ -277,9 +244,7 @@ void frmCairnwell::Form_Load()
     // Without the built-in values a settings file that cannot be read would leave every column worth 0.
     SetCairnwellDefaults();
     setWindowTitle(gGameTitle);
-    frmSplash->lblProductName->setCaption(gGameTitle);
-    frmSplash->lblCompanyProduct->setCaption(QStringLiteral("Corvanta") + QStringLiteral(" Presents"));
-    frmSplash->lblVersion->setCaption(QStringLiteral("Version ") + QStringLiteral("4.0"));
+    frmSplash->showTitles();
     gGameInProgress = false;
     gTimeLimit = cairnwell::SettingsDefaults::TimeLimit;
     setSoundsOn(cairnwell::SettingsDefaults::SoundsOn);
@@ -300,14 +265,7 @@ void frmCairnwell::Form_Load()
     // A file that cannot be opened is first written from the values in force; what it says is
     // applied through the menus' own handlers, so check marks, top score and deck picture follow it.
     const cairnwell::CairnwellSettings settings = cairnwell::LoadSettingsINI(cairnwell::PlacementOf(*this));
-    if (settings.timeLimit)
-        chooseTimeLimit(*settings.timeLimit);
-    if (settings.soundsOn)
-        setSoundsOn(*settings.soundsOn);
-    if (settings.musicOn)
-        setMusicOn(*settings.musicOn);
-    if (settings.cardBack)
-        chooseCardBack(*settings.cardBack);
+    applyMenuOptions(settings);
     cairnwell::ApplyScoringSettings(settings);
     cairnwell::ApplyWindowPlacement(*this, settings);
     cairnwell::CheckForCustom();
@@ -315,8 +273,7 @@ void frmCairnwell::Form_Load()
     recordStartTime();
     ShowTopHighScore(QStringLiteral("CairnwellHiScores"), *this, QStringLiteral("50000"));
     centreWindow();
-    for (CardImage* image : frmSplash->imgSplashImage)
-        image->setPictureByKey(QStringLiteral("BACK"));
+    frmSplash->showBacks();
     frmSplash->show();
     startSplash();
     platform::setMousePointer(this, platform::MousePointer::Default);

@@ -8,7 +8,7 @@
 #include <array>
 
 class CardImage;
-class CairnwellSplash;
+class GameSplash;
 class LineControl;
 class ShapeControl;
 
@@ -55,7 +55,7 @@ public:
     platform::Label* lblTemp = nullptr;
     platform::Label* lblFieldCards = nullptr;
     QPushButton* cmdQuit = nullptr;
-    CairnwellSplash* frmSplash = nullptr;
+    GameSplash* frmSplash = nullptr;
     QAction* mnuExit = nullptr;
     QAction* mnuView = nullptr;
     QAction* mnuClear = nullptr;

@@ -1,19 +1,13 @@
 #include "games/cairnwell/frmCairnwellCustom.h"
 
 #include "core/GameForm.h"
-#include "core/SuiteGlobals.h"
-#include "platform/MessageBox.h"
 #include "platform/StatusBar.h"
 #include "platform/Twips.h"
 
 #include <QCheckBox>
-#include <QEvent>
-#include <QFocusEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
-#include <QTimer>
 
 using cairnwell::CustomField;
 using cairnwell::CustomFields;
@@ -24,26 +18,14 @@ constexpr int ClientHeight = 5400;
 } // namespace
 
 frmCairnwellCustom::frmCairnwellCustom(GameForm* Form)
-    : QDialog(Form ? Form->Form() : nullptr,
-              Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
-      m_form(Form)
+    : UserOptionsDialog(Form ? Form->Form() : nullptr, ClientWidth, ClientHeight), m_form(Form)
 {
-    using platform::setGeometryTw;
-    setModal(true);
-    setFixedSize(platform::toPixels(ClientWidth), platform::toPixels(ClientHeight));
-
-    frmScoringOptions = new QGroupBox(QStringLiteral("AppTitle Scoring Options"), this);
-    setGeometryTw(frmScoringOptions, 120, 120, 6060, 3690);
+    frmScoringOptions = addFrame(QStringLiteral("AppTitle Scoring Options"), {120, 120, 6060, 3690});
 
     auto addRow = [this](int row, const char* name, const QString& caption) {
         const int top = 330 + row * 435;
-        auto* label = new QLabel(caption, frmScoringOptions);
-        setGeometryTw(label, 180, top, 3960, 315);
-        auto* text = new QLineEdit(frmScoringOptions);
-        text->setObjectName(QLatin1String(name));
-        setGeometryTw(text, 4260, top, 1620, 315);
-        text->installEventFilter(this);
-        return text;
+        addCaption(frmScoringOptions, caption, {180, top, 3960, 315});
+        return addNumberBox(frmScoringOptions, {4260, top, 1620, 315}, name);
     };
     txtTripValue = addRow(0, "txtTripValue", QStringLiteral("Three of a kind bonus:"));
     txtRunValue = addRow(1, "txtRunValue", QStringLiteral("Run Bonus:"));
@@ -54,35 +36,24 @@ frmCairnwellCustom::frmCairnwellCustom(GameForm* Form)
     txtTimeBonus = addRow(6, "txtTimeBonus", QStringLiteral("Time Bonus (points per second)"));
 
     chkCountDown = new QCheckBox(QStringLiteral("&Count Down when taking score"), frmScoringOptions);
-    setGeometryTw(chkCountDown, 180, 3375, 4500, 255);
+    platform::setGeometryTw(chkCountDown, 180, 3375, 4500, 255);
 
-    lblInfo = new QLabel(QStringLiteral("Note: Changing any of the Scoring Options will cause your high scores to be "
-                                        "marked with an * indicating custom scoring was in use."),
-                         this);
-    setGeometryTw(lblInfo, 120, 3930, 6060, 690);
-    lblInfo->setWordWrap(true);
-    lblInfo->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-
-    cmdOK = new QPushButton(QStringLiteral("&OK"), this);
-    setGeometryTw(cmdOK, 480, 4800, 1335, 375);
-    cmdOK->setDefault(true);
-    cmdCancel = new QPushButton(QStringLiteral("&Cancel"), this);
-    setGeometryTw(cmdCancel, 2482, 4800, 1335, 375);
-    cmdCancel->setAutoDefault(false);
-    cmdDefault = new QPushButton(QStringLiteral("&Default"), this);
-    setGeometryTw(cmdDefault, 4485, 4800, 1335, 375);
-    cmdDefault->setAutoDefault(false);
-    connect(cmdOK, &QPushButton::clicked, this, &frmCairnwellCustom::cmdOK_Click);
-    connect(cmdCancel, &QPushButton::clicked, this, &frmCairnwellCustom::cmdCancel_Click);
-    connect(cmdDefault, &QPushButton::clicked, this, &frmCairnwellCustom::cmdDefault_Click);
+    lblInfo = addNote(QStringLiteral("Note: Changing any of the Scoring Options will cause your high scores to be "
+                                     "marked with an * indicating custom scoring was in use."),
+                      {120, 3930, 6060, 690});
+    addButtons({.top = 4800,
+                .width = 1335,
+                .okLeft = 480,
+                .cancelLeft = 2482,
+                .defaultLeft = 4485,
+                .onlyOkAutoDefault = true});
 
     Form_Load();
 }
 
 void frmCairnwellCustom::Form_Load()
 {
-    platform::centreOnScreen(this);
-    setWindowTitle(gGameTitle + QStringLiteral(" User Options"));
+    openCentred();
     showFields(cairnwell::CurrentCustomFields());
 }
 
@@ -128,32 +99,12 @@ QLineEdit* frmCairnwellCustom::boxOf(CustomField field) const
 
 void frmCairnwellCustom::cmdDefault_Click() { showFields(cairnwell::DefaultCustomFields()); }
 
-void frmCairnwellCustom::cmdCancel_Click() { reject(); }
-
 void frmCairnwellCustom::cmdOK_Click()
 {
     const cairnwell::CustomOutcome outcome = cairnwell::StoreCustomScoring(fields());
-    for (const cairnwell::CustomRefusal& refusal : outcome.refusals) {
-        platform::MsgBox(refusal.message, platform::vbInformation, gGameTitle);
-        QLineEdit* box = boxOf(refusal.field);
-        box->setText(refusal.text);
-        box->setFocus();
-    }
+    reportRefusals(outcome.refusals, [this](CustomField field) { return boxOf(field); });
     if (outcome.timeBonusAccepted && m_form && m_form->StatusBar1)
         m_form->StatusBar1->setPanelText(1, cairnwell::BonusRoundStatusText());
     if (outcome.allAccepted())
         accept();
-}
-
-bool frmCairnwellCustom::eventFilter(QObject* watched, QEvent* event)
-{
-    // Entering a box selects its whole text, so typing replaces it.
-    if (event->type() == QEvent::FocusIn) {
-        if (auto* edit = qobject_cast<QLineEdit*>(watched)) {
-            edit->selectAll();
-            if (static_cast<QFocusEvent*>(event)->reason() == Qt::MouseFocusReason)
-                QTimer::singleShot(0, edit, &QLineEdit::selectAll);
-        }
-    }
-    return QDialog::eventFilter(watched, event);
 }

@@ -2,18 +2,13 @@
 // Cairnwell's user options: the seven scoring values and the count-down of bonuses. Shown modally
 // between games ("&User Options..."). Each field is stored the moment OK checks it; the dialog
 // closes on an OK that refuses nothing, or on Cancel, which takes back nothing an earlier OK stored.
+#include "core/UserOptionsDialog.h"
 #include "games/cairnwell/CairnwellCustomScoring.h"
 
-#include <QDialog>
-
 class QCheckBox;
-class QGroupBox;
-class QLabel;
-class QLineEdit;
-class QPushButton;
 class GameForm;
 
-class frmCairnwellCustom : public QDialog {
+class frmCairnwellCustom : public UserOptionsDialog {
     Q_OBJECT
 public:
     // Form: the game window, whose status-bar panel 1 shows the bonus-round target after an OK (may be null).
@@ -29,16 +24,9 @@ public:
     QLineEdit* txtTimeBonus;
     QCheckBox* chkCountDown;
     QLabel* lblInfo;
-    QPushButton* cmdOK;
-    QPushButton* cmdCancel;
-    QPushButton* cmdDefault;
 
-    void cmdOK_Click();
-    void cmdCancel_Click();
-    void cmdDefault_Click();
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
+    void cmdOK_Click() override;
+    void cmdDefault_Click() override;
 
 private:
     void Form_Load();

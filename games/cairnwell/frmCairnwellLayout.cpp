@@ -2,10 +2,10 @@
 // keep themselves centred in their boxes.
 #include "core/CardImage.h"
 #include "core/ClockSurface.h"
+#include "core/GameSplash.h"
 #include "core/LineControl.h"
 #include "core/ShapeControl.h"
 #include "games/cairnwell/CairnwellLayout.h"
-#include "games/cairnwell/CairnwellSplash.h"
 #include "games/cairnwell/frmCairnwell.h"
 #include "platform/Label.h"
 #include "platform/Twips.h"

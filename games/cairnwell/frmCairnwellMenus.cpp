@@ -6,33 +6,25 @@
 #include "core/frmHighScores.h"
 #include "games/cairnwell/frmCairnwell.h"
 #include "games/cairnwell/frmCairnwellCustom.h"
-#include "platform/MessageBox.h"
 
 #include <QAction>
-#include <QFileInfo>
 #include <QMenu>
 
 namespace {
 const QString FileBase = QStringLiteral("CairnwellHiScores");
 const QString DefaultScore = QStringLiteral("50000");
-
-QKeySequence ctrl(char letter) { return QKeySequence(QStringLiteral("Ctrl+") + QLatin1Char(letter)); }
-
-void addSeparator(QMenu* menu, const char* name) { menu->addSeparator()->setObjectName(QLatin1String(name)); }
 } // namespace
 
 void frmCairnwell::buildMenus()
 {
-    QMenu* file = addTopMenu(QStringLiteral("&File"));
-    file->menuAction()->setObjectName(QStringLiteral("mnuFile"));
+    QMenu* file = addTopMenu(QStringLiteral("&File"), QStringLiteral("mnuFile"));
     mnuPlay = addEntry(file, QStringLiteral("mnuPlay"), QStringLiteral("&Play"), ctrl('P'), [this] { cmdPlay_Click(); });
     mnuPause = addEntry(file, QStringLiteral("mnuPause"), QStringLiteral("Pau&se"), ctrl('S'), [this] { cmdPause_Click(); });
     mnuPause->setEnabled(false);
     addSeparator(file, "mnuPlaceholder1");
     mnuExit = addEntry(file, QStringLiteral("mnuExit"), QStringLiteral("E&xit"), {}, [this] { mnuExit_Click(); });
 
-    QMenu* options = addTopMenu(QStringLiteral("&Options"));
-    options->menuAction()->setObjectName(QStringLiteral("mnuOptions"));
+    QMenu* options = addTopMenu(QStringLiteral("&Options"), QStringLiteral("mnuOptions"));
     mnuView = addEntry(options, QStringLiteral("mnuView"), QStringLiteral("&View High Scores..."), ctrl('V'),
                        [this] { mnuView_Click(); });
     mnuClear = addEntry(options, QStringLiteral("mnuClear"), QStringLiteral("&Clear High Scores..."), ctrl('C'),
@@ -55,10 +47,7 @@ void frmCairnwell::buildMenus()
                       {180, QStringLiteral("1&80 seconds")}});
     addDeckMenu(options, QStringLiteral("Dec&k"));
 
-    QMenu* help = addHelpMenu(QStringLiteral("&Rules"), QStringLiteral("&About..."));
-    for (QAction* entry : help->actions())
-        if (entry->isSeparator())
-            entry->setObjectName(QStringLiteral("mnuPlaceholder4"));
+    nameSeparators(addHelpMenu(QStringLiteral("&Rules"), QStringLiteral("&About...")), QStringLiteral("mnuPlaceholder4"));
 }
 
 void frmCairnwell::onTimeLimitChosen() { ShowTopHighScore(FileBase, *this, DefaultScore); }
@@ -78,20 +67,13 @@ void frmCairnwell::mnuExit_Click()
 
 void frmCairnwell::mnuView_Click()
 {
-    runDialog(DialogPause::AroundTable, [this] {
-        // A limit never played has no table yet; one that exists but cannot be read is kept as it is.
-        if (!QFileInfo::exists(HighScoreTablePath(FileBase, Name())))
-            WriteDefaultHighScores(FileBase, *this, DefaultScore);
-        frmHighScores::showModal(this);
-    });
+    runDialog(DialogPause::AroundTable, [this] { showHighScoreTable(FileBase, DefaultScore); });
 }
 
 void frmCairnwell::mnuClear_Click()
 {
     runDialog(DialogPause::AroundTable, [this] {
-        const int answer = platform::MsgBox(QStringLiteral("This will clear all High Scores. Are You Sure?"),
-                                            platform::vbYesNo | platform::vbQuestion, gGameTitle);
-        if (answer != platform::vbYes)
+        if (!confirmClearHighScores())
             return;
         WriteDefaultHighScores(FileBase, *this, DefaultScore);
         ShowTopHighScore(FileBase, *this, DefaultScore);

@@ -3,7 +3,6 @@
 #include "core/GameScoring.h"
 #include "core/SuiteGlobals.h"
 #include "games/duetto/DuettoRound.h"
-#include "platform/Conversions.h"
 
 namespace duetto {
 
@@ -61,18 +60,9 @@ CustomScoringOutcome StoreCustomScoring(const CustomScoringFields& fields)
     };
 
     CustomScoringOutcome out;
-    for (const Check& c : checks) {
-        const double value = platform::Val(*c.text);
-        if (value < 0) {
-            *c.variable = 0;
-            out.refusals.push_back({c.field, QString::fromLatin1(c.belowMessage), QStringLiteral("0")});
-        } else if (value > c.maximum) {
-            *c.variable = c.maximum;
-            out.refusals.push_back({c.field, QString::fromLatin1(c.aboveMessage), QString::number(c.maximum)});
-        } else {
-            *c.variable = std::int32_t(platform::roundHalfEven(value));
-        }
-    }
+    for (const Check& c : checks)
+        *c.variable = std::int32_t(
+            customscoring::holdToBounds(out, c.field, *c.text, c.maximum, c.belowMessage, c.aboveMessage).value);
     gCountDownScore = fields.countDown;
     CheckForCustom();
     return out;
@@ -81,9 +71,6 @@ CustomScoringOutcome StoreCustomScoring(const CustomScoringFields& fields)
 QString PairsCaption() { return QStringLiteral("Pairs x ") + QString::number(gPairsBonus); }
 QString RunsCaption() { return QStringLiteral("Runs x ") + QString::number(gRunsBonus); }
 
-QString BonusRoundStatusText()
-{
-    return QStringLiteral("Make ") + platform::formatGrouped(gBonusRoundScore) + QStringLiteral(" for bonus round.  ");
-}
+QString BonusRoundStatusText() { return customscoring::BonusRoundStatusText(gBonusRoundScore); }
 
 } // namespace duetto

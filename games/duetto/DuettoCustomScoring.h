@@ -2,9 +2,10 @@
 // The checks of the user-options dialog, apart from its window: each field is read as a leading
 // number, held to fixed bounds and stored on every OK; a field out of bounds stores its bound, gets
 // a message and its corrected text, and keeps the dialog open.
+#include "core/CustomScoringCheck.h"
+
 #include <QString>
 #include <cstdint>
-#include <vector>
 
 namespace duetto {
 
@@ -28,16 +29,9 @@ CustomScoringFields DefaultCustomScoringFields();
 
 enum class CustomScoringField { PairsBonus, RunsBonus, BonusRound, CompletionBonus, TimeBonus };
 
-struct CustomScoringRefusal {
-    CustomScoringField field;
-    QString message;
-    QString text; // the field's corrected text
-};
-
-struct CustomScoringOutcome {
-    std::vector<CustomScoringRefusal> refusals; // in field order
-    bool allAccepted() const { return refusals.empty(); }
-};
+using CustomScoringRefusal = customscoring::Refusal<CustomScoringField>; // text: the corrected one
+// Refusals in field order.
+using CustomScoringOutcome = customscoring::Outcome<CustomScoringField>;
 
 // One OK: stores every field (its bound when out of bounds), the count-down, then the custom flag.
 CustomScoringOutcome StoreCustomScoring(const CustomScoringFields& fields);

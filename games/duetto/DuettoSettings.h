@@ -4,6 +4,7 @@
 // window applies the time limit, card back, switches and placement through its own handlers, and
 // ApplyScoringSettings stores the rest.
 #include "core/CardBacks.h"
+#include "core/WindowPlacement.h"
 
 #include <QByteArray>
 #include <QString>
@@ -36,12 +37,8 @@ int DeckDesignNumber(CardBackDesign design);
 std::optional<CardBackDesign> CardBackOfDeckNumber(int number);
 
 // 0 normal, 1 minimised, 2 maximised; size in twips.
-struct WindowPlacement {
-    int state = 0;
-    int widthTw = 0;
-    int heightTw = 0;
-};
-WindowPlacement PlacementOf(const QWidget& window);
+using WindowPlacement = settingsfile::WindowPlacement;
+using settingsfile::PlacementOf;
 
 // What the file said. An empty field: the key was missing, or its value is not one the game accepts
 // (a time limit not offered, a number that is none or lies outside the user-options dialog's bounds),

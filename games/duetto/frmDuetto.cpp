@@ -4,14 +4,15 @@
 #include "core/ClockSurface.h"
 #include "core/FeltPanel.h"
 #include "core/GameScoring.h"
+#include "core/GameSplash.h"
 #include "core/LineControl.h"
 #include "core/ShapeControl.h"
 #include "core/SuiteGlobals.h"
+#include "core/TableControls.h"
 #include "games/duetto/DuettoCustomScoring.h"
 #include "games/duetto/DuettoLayout.h"
 #include "games/duetto/DuettoRound.h"
 #include "games/duetto/DuettoSettings.h"
-#include "games/duetto/DuettoSplash.h"
 #include "platform/Colors.h"
 #include "platform/Label.h"
 #include "platform/MessageBox.h"
@@ -25,11 +26,11 @@
 
 using namespace duetto::layout;
 using platform::setGeometryTw;
+using tablecontrols::Cream;
+using tablecontrols::makeClockSurface;
+using tablecontrols::makeLine;
 
 namespace {
-const QColor Cream(0xfb, 0xf6, 0xe6);
-const QColor PanelBorder(0x8a, 0x6d, 0x2b);
-const QColor Shadow(0x9c, 0x93, 0x7a);
 const QColor SelectionColour(0xff, 0xd5, 0x3a);
 constexpr long Gold = 0x4cc9f2;  // headings on the felt
 constexpr long Ink = 0x2a3a1b;   // values in the cream boxes
@@ -37,12 +38,7 @@ constexpr long Ink = 0x2a3a1b;   // values in the cream boxes
 platform::Label* makeLabel(QWidget* parent, const QString& name, const QString& caption, int top, int pointSize,
                            bool bold, long colour)
 {
-    auto* label = new platform::Label(parent, caption);
-    label->setObjectName(name);
-    QFont f = label->font();
-    f.setPointSize(pointSize);
-    f.setBold(bold);
-    label->setFont(f);
+    platform::Label* label = tablecontrols::makeLabel(parent, name, caption, pointSize, bold);
     label->setForeColor(colour);
     label->adjustSize();
     platform::setTopTw(label, top);
@@ -51,26 +47,14 @@ platform::Label* makeLabel(QWidget* parent, const QString& name, const QString& 
 
 ShapeControl* makeBox(QWidget* parent, const QString& name, int top, int width, int height)
 {
-    auto* box = new ShapeControl(parent, Cream, PanelBorder, 1.5, 5);
-    box->setObjectName(name);
+    ShapeControl* box = tablecontrols::makeBox(parent, name);
     setGeometryTw(box, 0, top, width, height);
     return box;
 }
 
-LineControl* makeLine(QWidget* parent, const QString& name)
-{
-    auto* line = new LineControl(parent, Shadow, 2);
-    line->setObjectName(name);
-    return line;
-}
-
 QPushButton* makeButton(QWidget* parent, const QString& name, const QString& caption, const QString& tip, int top)
 {
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    button->setToolTip(tip);
-    // Space and Enter must not press a button that merely has the focus after a click elsewhere.
-    button->setAutoDefault(false);
+    QPushButton* button = tablecontrols::makeButton(parent, name, caption, tip);
     setGeometryTw(button, 0, top, ButtonWidth, ButtonHeight);
     return button;
 }
@@ -85,10 +69,7 @@ frmDuetto::frmDuetto(QWidget* parent) : GameWindow(QStringLiteral("frmDuetto"), 
 {
     buildBoard();
     buildMenus();
-    addStatusBar(4);
-    Timer1->onTimer = [this] { Timer1_Timer(); };
-    Timer2->onTimer = [this] { Timer2_Timer(); };
-    setMinimumFormSizeTw(MinWidth, MinHeight);
+    finishWindowSetup([this] { Timer1_Timer(); }, [this] { Timer2_Timer(); }, MinWidth, MinHeight);
     Form_Load();
 }
 
@@ -96,14 +77,16 @@ frmDuetto::frmDuetto(QWidget* parent) : GameWindow(QStringLiteral("frmDuetto"), 
 
 void frmDuetto::buildBoard()
 {
-    auto* board = new FeltPanel(this);
-    board->setTextColor(Qt::white);
-    board->setObjectName(QStringLiteral("board"));
-    setCentralWidget(board);
+    FeltPanel* board = addFeltBoard();
     buildPanels(board);
     buildCards(board);
     buildButtons(board);
-    frmSplash = new DuettoSplash(board);
+    // The splash's cards and titles at the design scale.
+    static constexpr GameSplash::Look SplashLook{
+        .cardWidth = 1035, .cardHeight = 1455, .cardLeft = 360, .cardTop = 700, .cardStepX = 600, .cardStepY = 420,
+        .textLeft = 3900, .textWidth = 3000, .companyTop = 1000, .nameTop = 1380, .versionTop = 2280,
+        .platformTop = 2580, .namePointSize = 24};
+    frmSplash = new GameSplash(board, SplashLook);
     setGeometryTw(frmSplash, 0, 0, SplashWidth, SplashHeight);
     buildMessages(board);
     connectChangeHandlers();
@@ -137,11 +120,7 @@ void frmDuetto::buildCards(QWidget* board)
 void frmDuetto::buildPanels(QWidget* board)
 {
     TimerRectangle = makeBox(board, QStringLiteral("TimerRectangle"), TimerBoxTop, TimerBoxWidth, TimerBoxHeight);
-    Surface = new ClockSurface(board);
-    Surface->setObjectName(QStringLiteral("Surface"));
-    QPalette surfacePalette = Surface->palette();
-    surfacePalette.setColor(QPalette::Window, Cream);
-    Surface->setPalette(surfacePalette);
+    Surface = makeClockSurface(board);
     setGeometryTw(Surface, 0, SurfaceTop, SurfaceWidth, SurfaceHeight);
     ScoreRectangle = makeBox(board, QStringLiteral("ScoreRectangle"), ScoreBoxTop, BoxWidth, BoxHeight);
     RoundRectangle = makeBox(board, QStringLiteral("RoundRectangle"), RoundBoxTop, BoxWidth, BoxHeight);
@@ -247,14 +226,7 @@ void frmDuetto::Form_Load()
     // A file that cannot be opened is first written from the values above; what it says is applied
     // through the menus' own handlers, so the check marks, top score and stock picture follow it.
     const duetto::DuettoSettings settings = duetto::LoadSettingsINI(duetto::PlacementOf(*this));
-    if (settings.timeLimit)
-        chooseTimeLimit(*settings.timeLimit);
-    if (settings.soundsOn)
-        setSoundsOn(*settings.soundsOn);
-    if (settings.musicOn)
-        setMusicOn(*settings.musicOn);
-    if (settings.cardBack)
-        chooseCardBack(*settings.cardBack);
+    applyMenuOptions(settings);
     duetto::ApplyScoringSettings(settings);
     duetto::ApplyWindowPlacement(*this, settings);
 
@@ -263,12 +235,9 @@ void frmDuetto::Form_Load()
     lblPairs->setCaption(duetto::PairsCaption());
     lblRuns->setCaption(duetto::RunsCaption());
     ShowControls(false, true);
-    for (CardImage* image : frmSplash->imgSplashImage)
-        image->setPictureByKey(QStringLiteral("BACK"));
+    frmSplash->showBacks();
     frmSplash->show();
-    frmSplash->lblProductName->setCaption(gGameTitle);
-    frmSplash->lblCompanyProduct->setCaption(QStringLiteral("Corvanta") + QStringLiteral(" Presents"));
-    frmSplash->lblVersion->setCaption(QStringLiteral("Version ") + QStringLiteral("4.0"));
+    frmSplash->showTitles();
     centreWindow();
     platform::setMousePointer(this, platform::MousePointer::Default);
 }

@@ -8,7 +8,7 @@
 #include <array>
 
 class CardImage;
-class DuettoSplash;
+class GameSplash;
 class LineControl;
 class ShapeControl;
 
@@ -47,7 +47,7 @@ public:
     LineControl* RunBevelSide = nullptr;
     LineControl* RunBevelBottom = nullptr;
     QPushButton* cmdExit = nullptr;
-    DuettoSplash* frmSplash = nullptr;
+    GameSplash* frmSplash = nullptr;
     QAction* mnuExit = nullptr;
     QAction* mnuView = nullptr;
     QAction* mnuClear = nullptr;

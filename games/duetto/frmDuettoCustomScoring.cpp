@@ -8,13 +8,10 @@
 #include "platform/Twips.h"
 
 #include <QCheckBox>
-#include <QEvent>
-#include <QFocusEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTimer>
 #include <exception>
 
 using duetto::CustomScoringField;
@@ -26,25 +23,16 @@ constexpr int ClientHeight = 4500;
 } // namespace
 
 frmDuettoCustomScoring::frmDuettoCustomScoring(frmDuetto* Form)
-    : QDialog(Form, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
-      m_form(Form)
+    : UserOptionsDialog(Form, ClientWidth, ClientHeight), m_form(Form)
 {
-    using platform::setGeometryTw;
     setObjectName(QStringLiteral("frmDuettoCustomScoring"));
-    setModal(true);
-    setFixedSize(platform::toPixels(ClientWidth), platform::toPixels(ClientHeight));
 
-    fraScoring = new QGroupBox(QStringLiteral("AppTitle Scoring Options"), this);
-    setGeometryTw(fraScoring, 120, 120, 5910, 2760);
+    fraScoring = addFrame(QStringLiteral("AppTitle Scoring Options"), {120, 120, 5910, 2760});
 
     auto addRow = [this](int row, const QString& caption, QLabel*& label, QLineEdit*& text, const char* name) {
         const int top = 330 + row * 435;
-        label = new QLabel(caption, fraScoring);
-        setGeometryTw(label, 180, top, 3900, 315);
-        text = new QLineEdit(fraScoring);
-        text->setObjectName(QLatin1String(name));
-        setGeometryTw(text, 4200, top, 1500, 315);
-        text->installEventFilter(this);
+        label = addCaption(fraScoring, caption, {180, top, 3900, 315});
+        text = addNumberBox(fraScoring, {4200, top, 1500, 315}, name);
     };
     addRow(0, QStringLiteral("Pairs Bonus Value:"), lblPairsBonus, txtPairsBonus, "txtPairsBonus");
     addRow(1, QStringLiteral("Runs Bonus Value"), lblRunsBonus, txtRunsBonus, "txtRunsBonus");
@@ -55,39 +43,26 @@ frmDuettoCustomScoring::frmDuettoCustomScoring(frmDuetto* Form)
 
     chkCountDown = new QCheckBox(QStringLiteral("&Count Down when taking score"), fraScoring);
     chkCountDown->setObjectName(QStringLiteral("chkCountDown"));
-    setGeometryTw(chkCountDown, 180, 2520 - 120, 4500, 315);
+    platform::setGeometryTw(chkCountDown, 180, 2520 - 120, 4500, 315);
 
-    lblInfo = new QLabel(QStringLiteral("Note: Changing any of the Scoring Options will cause your high scores to be "
-                                        "marked with an * indicating custom scoring was in use."),
-                         this);
-    lblInfo->setObjectName(QStringLiteral("lblInfo"));
-    setGeometryTw(lblInfo, 120, 2970, 5910, 840);
-    lblInfo->setWordWrap(true);
-    lblInfo->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-
-    cmdOK = new QPushButton(QStringLiteral("&OK"), this);
-    setGeometryTw(cmdOK, 420, 3945, 1335, 375);
-    cmdOK->setDefault(true);
-    cmdDefault = new QPushButton(QStringLiteral("&Default"), this);
-    setGeometryTw(cmdDefault, 2407, 3945, 1335, 375);
-    cmdCancel = new QPushButton(QStringLiteral("&Cancel"), this);
-    setGeometryTw(cmdCancel, 4395, 3945, 1335, 375);
-    connect(cmdOK, &QPushButton::clicked, this, &frmDuettoCustomScoring::cmdOK_Click);
-    connect(cmdDefault, &QPushButton::clicked, this, &frmDuettoCustomScoring::cmdDefault_Click);
-    connect(cmdCancel, &QPushButton::clicked, this, &frmDuettoCustomScoring::cmdCancel_Click);
-
-    QWidget* order[] = {txtPairsBonus, txtRunsBonus, txtBonusRound, txtCompletionBonus, txtTimeBonus,
-                        chkCountDown,  cmdOK,        cmdDefault,    cmdCancel};
-    for (std::size_t i = 0; i + 1 < std::size(order); ++i)
-        setTabOrder(order[i], order[i + 1]);
+    lblInfo = addNote(QStringLiteral("Note: Changing any of the Scoring Options will cause your high scores to be "
+                                     "marked with an * indicating custom scoring was in use."),
+                      {120, 2970, 5910, 840}, "lblInfo");
+    addButtons({.top = 3945,
+                .width = 1335,
+                .okLeft = 420,
+                .cancelLeft = 4395,
+                .defaultLeft = 2407,
+                .defaultBeforeCancel = true});
+    setTabChain({txtPairsBonus, txtRunsBonus, txtBonusRound, txtCompletionBonus, txtTimeBonus, chkCountDown, cmdOK,
+                 cmdDefault, cmdCancel});
 
     Form_Load();
 }
 
 void frmDuettoCustomScoring::Form_Load()
 {
-    platform::centreOnScreen(this);
-    setWindowTitle(gGameTitle + QStringLiteral(" User Options"));
+    openCentred();
     showFields(duetto::CurrentCustomScoringFields());
 }
 
@@ -127,19 +102,12 @@ QLineEdit* frmDuettoCustomScoring::fieldOf(CustomScoringField field) const
 
 void frmDuettoCustomScoring::cmdDefault_Click() { showFields(duetto::DefaultCustomScoringFields()); }
 
-void frmDuettoCustomScoring::cmdCancel_Click() { reject(); }
-
 void frmDuettoCustomScoring::cmdOK_Click()
 {
     bool allPassed = true;
     try {
         const duetto::CustomScoringOutcome outcome = duetto::StoreCustomScoring(fields());
-        for (const duetto::CustomScoringRefusal& refusal : outcome.refusals) {
-            platform::MsgBox(refusal.message, platform::vbInformation, gGameTitle);
-            QLineEdit* field = fieldOf(refusal.field);
-            field->setText(refusal.text);
-            field->setFocus();
-        }
+        reportRefusals(outcome.refusals, [this](CustomScoringField field) { return fieldOf(field); });
         allPassed = outcome.allAccepted();
         if (m_form) {
             m_form->lblPairs->setCaption(duetto::PairsCaption());
@@ -151,18 +119,4 @@ void frmDuettoCustomScoring::cmdOK_Click()
     }
     if (allPassed)
         accept();
-}
-
-bool frmDuettoCustomScoring::eventFilter(QObject* watched, QEvent* event)
-{
-    // Entering a field selects its whole text, so typing replaces it.
-    if (event->type() == QEvent::FocusIn) {
-        if (auto* edit = qobject_cast<QLineEdit*>(watched)) {
-            edit->selectAll();
-            // A click places the cursor after the focus arrives; select once it has.
-            if (static_cast<QFocusEvent*>(event)->reason() == Qt::MouseFocusReason)
-                QTimer::singleShot(0, edit, &QLineEdit::selectAll);
-        }
-    }
-    return QDialog::eventFilter(watched, event);
 }

@@ -3,18 +3,13 @@
 // count-down of bonuses. Shown modally between games ("&User Options..."). Every OK stores all five
 // values (a value out of bounds as its bound, with a message); the dialog closes on an OK that
 // refuses nothing, or on Cancel, which takes back nothing an earlier OK stored.
+#include "core/UserOptionsDialog.h"
 #include "games/duetto/DuettoCustomScoring.h"
 
-#include <QDialog>
-
 class QCheckBox;
-class QGroupBox;
-class QLabel;
-class QLineEdit;
-class QPushButton;
 class frmDuetto;
 
-class frmDuettoCustomScoring : public QDialog {
+class frmDuettoCustomScoring : public UserOptionsDialog {
     Q_OBJECT
 public:
     // Form: the game window whose pairs and runs captions and status panel 1 follow an OK (may be null).
@@ -33,16 +28,9 @@ public:
     QLineEdit* txtTimeBonus;
     QCheckBox* chkCountDown;
     QLabel* lblInfo;
-    QPushButton* cmdOK;
-    QPushButton* cmdDefault;
-    QPushButton* cmdCancel;
 
-    void cmdOK_Click();
-    void cmdDefault_Click();
-    void cmdCancel_Click();
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
+    void cmdOK_Click() override;
+    void cmdDefault_Click() override;
 
 private:
     void Form_Load();

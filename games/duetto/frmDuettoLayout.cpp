@@ -2,10 +2,10 @@
 // the value labels that keep themselves centred in their boxes.
 #include "core/CardImage.h"
 #include "core/ClockSurface.h"
+#include "core/GameSplash.h"
 #include "core/LineControl.h"
 #include "core/ShapeControl.h"
 #include "games/duetto/DuettoLayout.h"
-#include "games/duetto/DuettoSplash.h"
 #include "games/duetto/frmDuetto.h"
 #include "platform/Conversions.h"
 #include "platform/Label.h"

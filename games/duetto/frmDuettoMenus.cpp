@@ -6,7 +6,6 @@
 #include "core/frmHighScores.h"
 #include "games/duetto/frmDuetto.h"
 #include "games/duetto/frmDuettoCustomScoring.h"
-#include "platform/MessageBox.h"
 
 #include <QAction>
 #include <QMenu>
@@ -14,16 +13,11 @@
 namespace {
 const QString FileBase = QStringLiteral("DuettoHighScores");
 const QString DefaultScore = QStringLiteral("30000");
-
-QKeySequence ctrl(char letter) { return QKeySequence(QStringLiteral("Ctrl+") + QLatin1Char(letter)); }
-
-void addSeparator(QMenu* menu, const char* name) { menu->addSeparator()->setObjectName(QLatin1String(name)); }
 } // namespace
 
 void frmDuetto::buildMenus()
 {
-    QMenu* file = addTopMenu(QStringLiteral("&File"));
-    file->menuAction()->setObjectName(QStringLiteral("mnuFile"));
+    QMenu* file = addTopMenu(QStringLiteral("&File"), QStringLiteral("mnuFile"));
     mnuPlay = addEntry(file, QStringLiteral("mnuPlay"), QStringLiteral("&Play"), ctrl('P'), [this] { Play(); });
     mnuPause = addEntry(file, QStringLiteral("mnuPause"), QStringLiteral("Pau&se"), ctrl('S'), [this] { cmdPause_Click(); });
     mnuPause->setEnabled(false);
@@ -33,8 +27,7 @@ void frmDuetto::buildMenus()
     addSeparator(file, "mnuSep1");
     mnuExit = addEntry(file, QStringLiteral("mnuExit"), QStringLiteral("E&xit"), ctrl('X'), [this] { close(); });
 
-    QMenu* options = addTopMenu(QStringLiteral("&Options"));
-    options->menuAction()->setObjectName(QStringLiteral("mnuOptions"));
+    QMenu* options = addTopMenu(QStringLiteral("&Options"), QStringLiteral("mnuOptions"));
     mnuView = addEntry(options, QStringLiteral("mnuView"), QStringLiteral("&View High Scores..."), ctrl('V'),
                        [this] { mnuView_Click(); });
     mnuClear = addEntry(options, QStringLiteral("mnuClear"), QStringLiteral("&Clear High Scores..."), ctrl('C'),
@@ -55,10 +48,7 @@ void frmDuetto::buildMenus()
                       {120, QStringLiteral("1&20 seconds")}});
     addDeckMenu(options, QStringLiteral("Dec&k"));
 
-    QMenu* help = addHelpMenu();
-    for (QAction* entry : help->actions())
-        if (entry->isSeparator())
-            entry->setObjectName(QStringLiteral("mnuSep5"));
+    nameSeparators(addHelpMenu(), QStringLiteral("mnuSep5"));
 }
 
 void frmDuetto::onTimeLimitChosen() { ShowTopHighScore(FileBase, *this, DefaultScore); }
@@ -77,9 +67,7 @@ void frmDuetto::mnuView_Click()
 void frmDuetto::mnuClear_Click()
 {
     runDialog(DialogPause::AroundTable, [this] {
-        const int answer = platform::MsgBox(QStringLiteral("This will clear all High Scores. Are You Sure?"),
-                                            platform::vbYesNo | platform::vbQuestion, gGameTitle);
-        if (answer != platform::vbYes)
+        if (!confirmClearHighScores())
             return;
         WriteDefaultHighScores(FileBase, *this, DefaultScore);
         ShowTopHighScore(FileBase, *this, DefaultScore);

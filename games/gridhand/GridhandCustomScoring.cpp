@@ -150,9 +150,6 @@ CustomScoringOutcome StoreCustomScoring(const CustomScoringFields& fields)
     return out;
 }
 
-QString BonusRoundStatusText()
-{
-    return QStringLiteral("Make ") + platform::formatGrouped(gBonusRoundScore) + QStringLiteral(" for bonus round.  ");
-}
+QString BonusRoundStatusText() { return customscoring::BonusRoundStatusText(gBonusRoundScore); }
 
 } // namespace gridhand

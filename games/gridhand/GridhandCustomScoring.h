@@ -2,10 +2,11 @@
 // The checks of the user-options dialog, apart from its window: on OK each field in turn is read as a
 // number and stored when it lies within its bounds; a refused field stores a fixed stand-in value, gets
 // a message and shows that value, and the dialog stays open.
+#include "core/CustomScoringCheck.h"
+
 #include <QString>
 #include <array>
 #include <cstdint>
-#include <vector>
 
 namespace gridhand {
 
@@ -36,15 +37,10 @@ CustomScoringFields CurrentCustomScoringFields();
 // What Default puts in.
 CustomScoringFields DefaultCustomScoringFields();
 
-struct CustomRefusal {
-    CustomField field;
-    QString message;
-    QString text; // the field's new text
-};
-struct CustomScoringOutcome {
-    std::vector<CustomRefusal> refusals; // in field order
-    bool bonusScoreAccepted = false;     // the status line shows the new target
-    bool allAccepted() const { return refusals.empty(); }
+using CustomRefusal = customscoring::Refusal<CustomField>; // text: the field's new one
+// Refusals in field order.
+struct CustomScoringOutcome : customscoring::Outcome<CustomField> {
+    bool bonusScoreAccepted = false; // the status line shows the new target
 };
 
 // One OK. The count-down switch is taken only with a valid time bonus; the custom-scoring flag is

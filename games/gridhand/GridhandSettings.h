@@ -2,6 +2,8 @@
 // "Gridhand.Ini": options, scoring values and window placement kept between runs; each key is followed
 // by its value and an empty line. The reader gives what the file says; the window applies the time
 // limit, card back and switches through its own menu handlers and ApplyScoringSettings stores the rest.
+#include "core/WindowPlacement.h"
+
 #include <QByteArray>
 #include <QString>
 #include <array>
@@ -22,12 +24,8 @@ inline constexpr std::array<int, 7> OfferedTimeLimits{30, 45, 60, 75, 90, 105, 1
 inline constexpr int DefaultTimeLimit = 75;
 
 // 0 normal, 1 minimised, 2 maximised; size in twips.
-struct WindowPlacement {
-    int state = 0;
-    int widthTw = 0;
-    int heightTw = 0;
-};
-WindowPlacement PlacementOf(const QWidget& window);
+using WindowPlacement = settingsfile::WindowPlacement;
+using settingsfile::PlacementOf;
 
 // What the file said. An empty field: the key was missing, or its value is one the game would not
 // accept from its own menus or dialog, so the value in force stays.

@@ -4,14 +4,15 @@
 #include "core/ClockSurface.h"
 #include "core/FeltPanel.h"
 #include "core/GameScoring.h"
+#include "core/GameSplash.h"
 #include "core/LineControl.h"
 #include "core/ShapeControl.h"
 #include "core/SuiteGlobals.h"
+#include "core/TableControls.h"
 #include "core/TimerPie.h"
 #include "games/gridhand/GridhandLayout.h"
 #include "games/gridhand/GridhandRules.h"
 #include "games/gridhand/GridhandSettings.h"
-#include "games/gridhand/GridhandSplash.h"
 #include "platform/Colors.h"
 #include "platform/Label.h"
 #include "platform/MessageBox.h"
@@ -24,24 +25,9 @@
 
 using namespace gridhand::layout;
 using platform::setGeometryTw;
+using namespace tablecontrols;
 
 namespace {
-const QColor Cream(0xfb, 0xf6, 0xe6);
-const QColor PanelBorder(0x8a, 0x6d, 0x2b);
-const QColor Shadow(0x9c, 0x93, 0x7a);
-
-platform::Label* makeLabel(QWidget* parent, const QString& name, const QString& caption, int pointSize, bool bold)
-{
-    auto* label = new platform::Label(parent, caption);
-    label->setObjectName(name);
-    QFont f = label->font();
-    f.setPointSize(pointSize);
-    f.setBold(bold);
-    label->setFont(f);
-    label->adjustSize();
-    return label;
-}
-
 // A label whose coloured text must read on the felt: it sits on a small cream card of its own.
 platform::Label* makeTag(QWidget* parent, const QString& name, const QString& caption, int pointSize)
 {
@@ -54,40 +40,13 @@ platform::Label* makeTag(QWidget* parent, const QString& name, const QString& ca
     label->adjustSize();
     return label;
 }
-
-ShapeControl* makeBox(QWidget* parent, const QString& name)
-{
-    auto* box = new ShapeControl(parent, Cream, PanelBorder, 1.5, 5);
-    box->setObjectName(name);
-    return box;
-}
-
-LineControl* makeLine(QWidget* parent, const QString& name)
-{
-    auto* line = new LineControl(parent, Shadow, 2);
-    line->setObjectName(name);
-    return line;
-}
-
-QPushButton* makeButton(QWidget* parent, const QString& name, const QString& caption, const QString& tip)
-{
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    button->setToolTip(tip);
-    // Space and Enter must not press a button that merely has the focus after a click elsewhere.
-    button->setAutoDefault(false);
-    return button;
-}
 } // namespace
 
 frmGridhand::frmGridhand(QWidget* parent) : GameWindow(QStringLiteral("frmGridhand"), parent)
 {
     buildBoard();
     buildMenus();
-    addStatusBar(4);
-    Timer1->onTimer = [this] { Timer1_Timer(); };
-    Timer2->onTimer = [this] { Timer2_Timer(); };
-    setMinimumFormSizeTw(MinWidth, MinHeight);
+    finishWindowSetup([this] { Timer1_Timer(); }, [this] { Timer2_Timer(); }, MinWidth, MinHeight);
     // The round runs on while the window is minimised; only Pause stops it.
     setRoundStopsWhenMinimized(false);
     Form_Load();
@@ -97,13 +56,15 @@ frmGridhand::frmGridhand(QWidget* parent) : GameWindow(QStringLiteral("frmGridha
 
 void frmGridhand::buildBoard()
 {
-    auto* board = new FeltPanel(this);
-    board->setTextColor(Qt::white);
-    board->setObjectName(QStringLiteral("board"));
-    setCentralWidget(board);
+    FeltPanel* board = addFeltBoard();
     buildGrid(board);
     buildRightSide(board);
-    frmSplash = new GridhandSplash(board);
+    // The splash's cards and titles at the design scale.
+    static constexpr GameSplash::Look SplashLook{
+        .cardWidth = 1035, .cardHeight = 1455, .cardLeft = 320, .cardTop = 500, .cardStepX = 400, .cardStepY = 600,
+        .textLeft = 3500, .textWidth = 3500, .companyTop = 900, .nameTop = 1260, .versionTop = 2160,
+        .platformTop = 2460, .namePointSize = 22};
+    frmSplash = new GameSplash(board, SplashLook);
     setGeometryTw(frmSplash, 0, 0, SplashWidth, SplashHeight);
     buildMessages(board);
     connectChangeHandlers();
@@ -167,11 +128,7 @@ void frmGridhand::buildRightSide(QWidget* board)
 
     TimerRectangle = makeBox(board, QStringLiteral("TimerRectangle"));
     setGeometryTw(TimerRectangle, 0, SurfaceTop - 30, TimerRectWidth, TimerRectHeight);
-    Surface = new ClockSurface(board);
-    Surface->setObjectName(QStringLiteral("Surface"));
-    QPalette surfacePalette = Surface->palette();
-    surfacePalette.setColor(QPalette::Window, Cream);
-    Surface->setPalette(surfacePalette);
+    Surface = makeClockSurface(board);
     setGeometryTw(Surface, 0, SurfaceTop, SurfaceWidth, SurfaceHeight);
     TimerBevelSide = makeLine(board, QStringLiteral("TimerBevelSide"));
     TimerBevelBottom = makeLine(board, QStringLiteral("TimerBevelBottom"));
@@ -234,9 +191,7 @@ void frmGridhand::Form_Load()
 {
     platform::setMousePointer(this, platform::MousePointer::Hourglass);
     setWindowTitle(gGameTitle);
-    frmSplash->lblProductName->setCaption(gGameTitle);
-    frmSplash->lblCompanyProduct->setCaption(QStringLiteral("Corvanta") + QStringLiteral(" Presents"));
-    frmSplash->lblVersion->setCaption(QStringLiteral("Version ") + QStringLiteral("4.0"));
+    frmSplash->showTitles();
 
     mGameRunning = false;
     gGameInProgress = false;
@@ -279,8 +234,7 @@ void frmGridhand::Form_Load()
 
     recordStartTime();
     centreWindow();
-    for (CardImage* image : frmSplash->imgSplashImage)
-        image->setPictureByKey(QStringLiteral("BACK"));
+    frmSplash->showBacks();
     frmSplash->show();
     startSplash();
     platform::setMousePointer(this, platform::MousePointer::Default);

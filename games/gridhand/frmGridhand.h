@@ -9,7 +9,7 @@
 #include <array>
 
 class CardImage;
-class GridhandSplash;
+class GameSplash;
 class LineControl;
 class ShapeControl;
 
@@ -39,7 +39,7 @@ public:
     LineControl* ScoreBevelSide = nullptr;
     LineControl* ScoreBevelBottom = nullptr;
     QPushButton* cmdQuit = nullptr;
-    GridhandSplash* frmSplash = nullptr;
+    GameSplash* frmSplash = nullptr;
     QAction* mnuExit = nullptr;
     QAction* mnuView = nullptr;
     QAction* mnuClear = nullptr;

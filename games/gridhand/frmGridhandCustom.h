@@ -3,19 +3,15 @@
 // time bonus and the count-down of a round's points. Shown modally between games ("&User Options...").
 // Each field that passes its check is stored at once, a refused one stores its stand-in value; the
 // dialog closes on an OK that refuses nothing, or on Cancel.
+#include "core/UserOptionsDialog.h"
 #include "games/gridhand/GridhandCustomScoring.h"
 
-#include <QDialog>
 #include <array>
 
 class QCheckBox;
-class QGroupBox;
-class QLabel;
-class QLineEdit;
-class QPushButton;
 class GameForm;
 
-class frmGridhandCustom : public QDialog {
+class frmGridhandCustom : public UserOptionsDialog {
     Q_OBJECT
 public:
     // Form: the game window, whose status-bar panel 1 shows the bonus-round target (may be null).
@@ -48,19 +44,12 @@ public:
     QLineEdit* txtTimeBonus;
     QCheckBox* chkCountDown;
     QLabel* lblInfo;
-    QPushButton* cmdOK;
-    QPushButton* cmdCancel;
-    QPushButton* cmdDefault;
 
     // The text box of each field, in the order OK checks them.
     QLineEdit* textBox(gridhand::CustomField field) const { return m_boxes[std::size_t(field)]; }
 
-    void cmdOK_Click();
-    void cmdCancel_Click();
-    void cmdDefault_Click();
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
+    void cmdOK_Click() override;
+    void cmdDefault_Click() override;
 
 private:
     void Form_Load();

@@ -3,10 +3,10 @@
 // width, and the clock, the score box and the buttons hang from them. Nothing is resized.
 #include "core/CardImage.h"
 #include "core/ClockSurface.h"
+#include "core/GameSplash.h"
 #include "core/LineControl.h"
 #include "core/ShapeControl.h"
 #include "games/gridhand/GridhandLayout.h"
-#include "games/gridhand/GridhandSplash.h"
 #include "games/gridhand/frmGridhand.h"
 #include "platform/Label.h"
 #include "platform/Twips.h"

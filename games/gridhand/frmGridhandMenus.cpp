@@ -6,25 +6,18 @@
 #include "core/frmHighScores.h"
 #include "games/gridhand/frmGridhand.h"
 #include "games/gridhand/frmGridhandCustom.h"
-#include "platform/MessageBox.h"
 
 #include <QAction>
-#include <QFileInfo>
 #include <QMenu>
 
 namespace {
 const QString FileBase = QStringLiteral("GridhandHighScores");
 const QString DefaultScore = QStringLiteral("30000");
-
-QKeySequence ctrl(char letter) { return QKeySequence(QStringLiteral("Ctrl+") + QLatin1Char(letter)); }
-
-void addSeparator(QMenu* menu, const char* name) { menu->addSeparator()->setObjectName(QLatin1String(name)); }
 } // namespace
 
 void frmGridhand::buildMenus()
 {
-    QMenu* file = addTopMenu(QStringLiteral("&File"));
-    file->menuAction()->setObjectName(QStringLiteral("mnuFile"));
+    QMenu* file = addTopMenu(QStringLiteral("&File"), QStringLiteral("mnuFile"));
     mnuPlay = addEntry(file, QStringLiteral("mnuPlay"), QStringLiteral("&Play"), ctrl('P'), [this] { mnuPlay_Click(); });
     mnuPause = addEntry(file, QStringLiteral("mnuPause"), QStringLiteral("Pau&se"), ctrl('S'),
                         [this] { mnuPause_Click(); });
@@ -32,8 +25,7 @@ void frmGridhand::buildMenus()
     addSeparator(file, "mnuBreak");
     mnuExit = addEntry(file, QStringLiteral("mnuExit"), QStringLiteral("E&xit"), QKeySequence(), [this] { close(); });
 
-    QMenu* options = addTopMenu(QStringLiteral("&Options"));
-    options->menuAction()->setObjectName(QStringLiteral("mnuOptions"));
+    QMenu* options = addTopMenu(QStringLiteral("&Options"), QStringLiteral("mnuOptions"));
     mnuView = addEntry(options, QStringLiteral("mnuView"), QStringLiteral("&View High Scores..."), ctrl('V'),
                        [this] { mnuView_Click(); });
     mnuClear = addEntry(options, QStringLiteral("mnuClear"), QStringLiteral("&Clear High Scores..."), ctrl('C'),
@@ -55,10 +47,7 @@ void frmGridhand::buildMenus()
                       {120, QStringLiteral("&120 seconds")}});
     addDeckMenu(options, QStringLiteral("Dec&k"));
 
-    QMenu* help = addHelpMenu();
-    for (QAction* entry : help->actions())
-        if (entry->isSeparator())
-            entry->setObjectName(QStringLiteral("sep6"));
+    nameSeparators(addHelpMenu(), QStringLiteral("sep6"));
 }
 
 void frmGridhand::onTimeLimitChosen() { ShowTopHighScore(FileBase, *this, DefaultScore); }
@@ -71,20 +60,13 @@ void frmGridhand::onCardBackChosen(CardBackDesign design)
 
 void frmGridhand::mnuView_Click()
 {
-    runDialog(DialogPause::AroundTable, [this] {
-        // A limit never played has no table yet.
-        if (!QFileInfo::exists(HighScoreTablePath(FileBase, Name())))
-            WriteDefaultHighScores(FileBase, *this, DefaultScore);
-        frmHighScores::showModal(this);
-    });
+    runDialog(DialogPause::AroundTable, [this] { showHighScoreTable(FileBase, DefaultScore); });
 }
 
 void frmGridhand::mnuClear_Click()
 {
     runDialog(DialogPause::AroundTable, [this] {
-        const int answer = platform::MsgBox(QStringLiteral("This will clear all High Scores. Are You Sure?"),
-                                            platform::vbYesNo | platform::vbQuestion, gGameTitle);
-        if (answer != platform::vbYes)
+        if (!confirmClearHighScores())
             return;
         WriteDefaultHighScores(FileBase, *this, DefaultScore);
         ShowTopHighScore(FileBase, *this, DefaultScore);

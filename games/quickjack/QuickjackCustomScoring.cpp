@@ -46,57 +46,27 @@ CustomScoringFields DefaultCustomScoringFields()
 CustomScoringOutcome StoreCustomScoring(const CustomScoringFields& fields)
 {
     using namespace CustomBounds;
-    using platform::roundHalfEven;
-    using platform::Val;
+    using customscoring::holdToBounds;
     CustomScoringOutcome out;
-    auto refuse = [&out](CustomScoringField field, const char* message, const QString& text) {
-        out.refusals.push_back({field, QString::fromLatin1(message), text});
-    };
-    // A bonus field: below 0 and above its maximum are clamped with their own messages.
-    auto bonusField = [&](CustomScoringField field, const QString& text, std::int32_t& value, std::int32_t highest,
-                          const char* tooLow, const char* tooHigh) {
-        const double v = Val(text);
-        if (v < 0) {
-            value = 0;
-            refuse(field, tooLow, QStringLiteral("0"));
-        } else if (v > highest) {
-            value = highest;
-            refuse(field, tooHigh, digits(highest));
-        } else {
-            value = platform::saturateLong(roundHalfEven(v));
-        }
-    };
 
     if (fields.timerSpeed == 90 || fields.timerSpeed == 180 || fields.timerSpeed == 360) {
         gTimerSpeed = fields.timerSpeed;
         out.timerSpeed = fields.timerSpeed;
     }
 
-    const double passes = Val(fields.cardsToPass);
-    if (passes < 0) {
-        gPassesLeft = 0;
-        refuse(CustomScoringField::CardsToPass, "Sorry, you cannot pass fewer than 0 cards.", QStringLiteral("0"));
-    } else if (passes > MaxCardsToPass) {
-        gPassesLeft = MaxCardsToPass;
-        refuse(CustomScoringField::CardsToPass, "Sorry, you cannot pass more than 10 cards.", digits(MaxCardsToPass));
-    } else {
-        gPassesLeft = int(roundHalfEven(passes));
-        gCardsToPass = gPassesLeft;
-    }
+    const customscoring::PacingChecks pacing = customscoring::storePassesAndWait(
+        fields.cardsToPass, fields.waitPeriod, MaxWaitSeconds,
+        "Sorry, a maximum of 60 seconds is allowed for the waiting period between rounds.");
+    customscoring::addRefusal(out, CustomScoringField::CardsToPass, pacing.passes);
+    customscoring::addRefusal(out, CustomScoringField::WaitPeriod, pacing.wait);
 
-    const double wait = Val(fields.waitPeriod);
-    if (wait < 0) {
-        gWaitPeriod = 0;
-        refuse(CustomScoringField::WaitPeriod,
-               "Sorry, a minimum of 0 seconds is required for the waiting period between rounds.", QStringLiteral("0"));
-    } else if (wait > MaxWaitSeconds) {
-        gWaitPeriod = MaxWaitSeconds * 1000;
-        refuse(CustomScoringField::WaitPeriod,
-               "Sorry, a maximum of 60 seconds is allowed for the waiting period between rounds.", digits(MaxWaitSeconds));
-    } else {
-        gWaitPeriod = std::int32_t(roundHalfEven(wait * 1000.0));
-    }
-
+    // A bonus field: below 0 and above its maximum are clamped with their own messages.
+    auto bonusField = [&](CustomScoringField field, const QString& text, std::int32_t& value, std::int32_t highest,
+                          const char* tooLow, const char* tooHigh) {
+        const customscoring::BoundsCheck check = holdToBounds(out, field, text, highest, tooLow, tooHigh);
+        value = platform::saturateLong(check.value);
+        return check.accepted;
+    };
     bonusField(CustomScoringField::CardsUsedBonus, fields.cardsUsedBonus, gCardsUsedBonus, MaxCardsUsedBonus,
                "Sorry, a minimum of 0 is required for the Cards Used bonus score.",
                "Sorry, the maximum value for the Cards Used bonus score is 5000.");
@@ -109,18 +79,9 @@ CustomScoringOutcome StoreCustomScoring(const CustomScoringFields& fields)
     bonusField(CustomScoringField::FiveCardsBonus, fields.fiveCardsBonus, gFiveCardsBonus, MaxFiveCardsBonus,
                "Sorry, a minimum of 0 is required for the Five Cards Gimme Bonus.",
                "Sorry, the maximum value for the Five Cards Gimme Bonus is 50000.");
-
-    const double bonus = Val(fields.bonus);
-    if (bonus < 0) {
-        gBonusRoundScore = 0;
-        refuse(CustomScoringField::Bonus, "Sorry, a minimum of 0 is required for the bonus round score.",
-               QStringLiteral("0"));
-    } else if (bonus > MaxBonusRoundScore) {
-        gBonusRoundScore = MaxBonusRoundScore;
-        refuse(CustomScoringField::Bonus, "Sorry, the maximum value for achieving a bonus round is 2147483647.",
-               digits(MaxBonusRoundScore));
-    } else {
-        gBonusRoundScore = platform::saturateLong(roundHalfEven(bonus));
+    if (bonusField(CustomScoringField::Bonus, fields.bonus, gBonusRoundScore, MaxBonusRoundScore,
+                   "Sorry, a minimum of 0 is required for the bonus round score.",
+                   "Sorry, the maximum value for achieving a bonus round is 2147483647.")) {
         gCountDownScore = fields.countDown;
         out.bonusAccepted = true;
     }
@@ -130,9 +91,6 @@ CustomScoringOutcome StoreCustomScoring(const CustomScoringFields& fields)
     return out;
 }
 
-QString BonusRoundStatusText()
-{
-    return QStringLiteral("Make ") + platform::formatGrouped(gBonusRoundScore) + QStringLiteral(" for bonus round.  ");
-}
+QString BonusRoundStatusText() { return customscoring::BonusRoundStatusText(gBonusRoundScore); }
 
 } // namespace quickjack

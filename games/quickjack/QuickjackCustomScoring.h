@@ -2,14 +2,15 @@
 // The checks of the user-options dialog, apart from its window: each field is read as a number and
 // checked against fixed bounds; a value out of bounds is replaced by the bound, stored, reported and
 // put back in its box, and the dialog stays open.
+#include "core/CustomScoringCheck.h"
+
 #include <QString>
 #include <cstdint>
-#include <vector>
 
 namespace quickjack {
 
 namespace CustomBounds {
-constexpr int MaxCardsToPass = 10;
+constexpr int MaxCardsToPass = customscoring::MaxCardsToPass;
 constexpr int MaxWaitSeconds = 60;
 constexpr std::int32_t MaxBonusRoundScore = 2147483647;
 constexpr std::int32_t MaxTwentyOneBonus = 5000;
@@ -37,17 +38,11 @@ CustomScoringFields DefaultCustomScoringFields();
 enum class CustomScoringField { CardsToPass, WaitPeriod, CardsUsedBonus, TwentyOneBonus, DeckCompletionBonus,
                                 FiveCardsBonus, Bonus };
 
-struct CustomScoringRefusal {
-    CustomScoringField field;
-    QString message;
-    QString text; // the field's new text
-};
+using CustomScoringRefusal = customscoring::Refusal<CustomScoringField>; // text: the field's new one
 
-struct CustomScoringOutcome {
-    std::vector<CustomScoringRefusal> refusals; // in the order their messages show
+struct CustomScoringOutcome : customscoring::Outcome<CustomScoringField> {
     bool bonusAccepted = false; // the count-down, the custom flag and the status line were updated
     int timerSpeed = 0;         // the counter's new interval, 0 when no speed was selected
-    bool allAccepted() const { return refusals.empty(); }
 };
 
 // One OK: speed, passes, wait, cards used, 21 bonus, completion, five cards, bonus round, in that

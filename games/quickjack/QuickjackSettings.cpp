@@ -1,25 +1,20 @@
 #include "games/quickjack/QuickjackSettings.h"
 
+#include "core/DeckNumbers.h"
 #include "core/GameScoring.h"
+#include "core/SettingsFile.h"
+#include "core/SettingsKeys.h"
+#include "core/SettingsWriter.h"
 #include "core/SuiteGlobals.h"
 #include "games/quickjack/QuickjackCustomScoring.h"
 #include "platform/Conversions.h"
 #include "platform/ItemReader.h"
-#include "platform/TextFile.h"
-#include "platform/Twips.h"
-
-#include <QDir>
-#include <QWidget>
-#include <algorithm>
-#include <cmath>
 
 namespace quickjack {
 
 namespace {
 
-constexpr int MaximisedWidthTw = 9060;
-constexpr int MaximisedHeightTw = 7155;
-constexpr int LargestSizeTw = 10'000'000;
+constexpr settingsfile::MaximisedSize Maximised{9060, 7155};
 constexpr int LongestTimeLimit = 32767;
 
 const QString kSounds = QStringLiteral("[Play Sounds]");
@@ -35,150 +30,55 @@ const QString kWait = QStringLiteral("[Wait Period]");
 const QString kTime = QStringLiteral("[Time Limit]");
 const QString kBonusRound = QStringLiteral("[Bonus Round Score]");
 const QString kCountDown = QStringLiteral("[Count Down Score]");
-const QString kState = QStringLiteral("[State]");
-const QString kWidth = QStringLiteral("[Width]");
-const QString kHeight = QStringLiteral("[Height]");
 
-// A whole number within bounds, or nothing: a value the game would not accept from its own dialog
-// must not reach the rounds (a negative wait would block, a limit of 0 would divide by it).
-std::optional<std::int64_t> numberWithin(const QString& item, std::int64_t lowest, std::int64_t highest)
-{
-    bool ok = false;
-    const double value = item.trimmed().toDouble(&ok);
-    if (!ok || !std::isfinite(value) || value < double(lowest) - 0.5 || value > double(highest) + 0.5)
-        return std::nullopt;
-    const std::int64_t whole = platform::roundHalfEven(value);
-    if (whole < lowest || whole > highest)
-        return std::nullopt;
-    return whole;
-}
-
-QString switchText(bool on) { return on ? QStringLiteral("True") : QStringLiteral("False"); }
+QString fileName() { return QString::fromLatin1(SettingsFileName); }
 
 } // namespace
 
-int DeckDesignNumber(CardBackDesign design)
-{
-    switch (design) {
-    case CardBackDesign::HotCards:
-        return 1;
-    case CardBackDesign::MagicHands:
-        return 2;
-    case CardBackDesign::NightCastle:
-        return 3;
-    case CardBackDesign::PalmTree:
-        break;
-    }
-    return 4;
-}
+int DeckDesignNumber(CardBackDesign design) { return DeckNumberOf(design, DeckNumbering::HotCardsFirst); }
 
 CardBackDesign CardBackOfDeckNumber(int number)
 {
-    switch (number) {
-    case 1:
-        return CardBackDesign::HotCards;
-    case 2:
-        return CardBackDesign::MagicHands;
-    case 3:
-        return CardBackDesign::NightCastle;
-    default:
-        return CardBackDesign::PalmTree;
-    }
-}
-
-WindowPlacement PlacementOf(const QWidget& window)
-{
-    WindowPlacement p;
-    p.state = window.isMinimized() ? 1 : window.isMaximized() ? 2 : 0;
-    p.widthTw = platform::widthTw(&window);
-    p.heightTw = platform::heightTw(&window);
-    return p;
+    return DesignOfDeckNumber(number, DeckNumbering::HotCardsFirst).value_or(CardBackDesign::PalmTree);
 }
 
 QuickjackSettings ReadSettingsINI(platform::ItemReader& reader)
 {
     using namespace CustomBounds;
     QuickjackSettings s;
-    const QString keys[] = {kSounds, kSpeed, kMusic, kDeck, kPasses, kTwentyOne, kCardsUsed, kFiveCards,
-                            kCompletion, kWait, kTime, kBonusRound, kCountDown, kState, kWidth, kHeight};
-    while (!reader.atEnd()) {
-        const QString key = reader.next();
-        if (std::find(std::begin(keys), std::end(keys), key) == std::end(keys))
-            continue;
-        if (reader.atEnd())
-            break; // a key without its value
-        const QString value = reader.next();
-        auto bounded32 = [&value](std::optional<std::int32_t>& field, std::int64_t highest) {
-            if (const auto n = numberWithin(value, 0, highest))
-                field = std::int32_t(*n);
-        };
-        if (key == kSounds) {
-            s.soundsOn = value == QLatin1String("True");
-        } else if (key == kMusic) {
-            s.musicOn = value == QLatin1String("True");
-        } else if (key == kCountDown) {
-            s.countDownScore = value == QLatin1String("True");
-        } else if (key == kSpeed) {
-            if (value == QLatin1String("90") || value == QLatin1String("180") || value == QLatin1String("360")) {
-                s.timerSpeed = value.toInt();
-                s.timerSpeedRefused = false;
-            } else {
-                s.timerSpeed = 90;
-                s.timerSpeedRefused = true;
-            }
-        } else if (key == kDeck) {
-            int number = 4;
-            if (value == QLatin1String("1"))
-                number = 1;
-            else if (value == QLatin1String("2"))
-                number = 2;
-            else if (value == QLatin1String("3"))
-                number = 3;
-            s.cardBack = CardBackOfDeckNumber(number);
-        } else if (key == kTime) {
-            if (const auto n = numberWithin(value, 1, LongestTimeLimit))
-                s.timeLimit = int(*n);
-        } else if (key == kPasses) {
-            if (const auto n = numberWithin(value, 0, MaxCardsToPass))
-                s.cardsToPass = int(*n);
-        } else if (key == kWait) {
-            bounded32(s.waitPeriod, std::int64_t(MaxWaitSeconds) * 1000);
-        } else if (key == kTwentyOne) {
-            bounded32(s.twentyOneBonus, MaxTwentyOneBonus);
-        } else if (key == kCardsUsed) {
-            bounded32(s.cardsUsedBonus, MaxCardsUsedBonus);
-        } else if (key == kFiveCards) {
-            bounded32(s.fiveCardsBonus, MaxFiveCardsBonus);
-        } else if (key == kCompletion) {
-            bounded32(s.deckCompletionBonus, MaxDeckCompletionBonus);
-        } else if (key == kBonusRound) {
-            bounded32(s.bonusRoundScore, MaxBonusRoundScore);
-        } else if (key == kState) {
-            if (const auto n = numberWithin(value, 0, 2))
-                s.windowState = int(*n);
-        } else if (key == kWidth) {
-            if (const auto n = numberWithin(value, 1, LargestSizeTw))
-                s.widthTw = int(*n);
-        } else if (key == kHeight) {
-            if (const auto n = numberWithin(value, 1, LargestSizeTw))
-                s.heightTw = int(*n);
-        }
-    }
+    settingsfile::SettingsKeys keys;
+    keys.onOff(kSounds, s.soundsOn)
+        .on(kSpeed,
+            [&s](const QString& value) {
+                s.timerSpeedRefused = !(value == QLatin1String("90") || value == QLatin1String("180") ||
+                                        value == QLatin1String("360"));
+                s.timerSpeed = s.timerSpeedRefused ? 90 : value.toInt();
+            })
+        .onOff(kMusic, s.musicOn)
+        .on(kDeck,
+            [&s](const QString& value) {
+                // Any text but "1" to "3" is Palm Tree.
+                s.cardBack = DesignOfDeckText(value, DeckNumbering::HotCardsFirst).value_or(CardBackDesign::PalmTree);
+            })
+        .number(kPasses, s.cardsToPass, 0, MaxCardsToPass)
+        .number(kTwentyOne, s.twentyOneBonus, 0, MaxTwentyOneBonus)
+        .number(kCardsUsed, s.cardsUsedBonus, 0, MaxCardsUsedBonus)
+        .number(kFiveCards, s.fiveCardsBonus, 0, MaxFiveCardsBonus)
+        .number(kCompletion, s.deckCompletionBonus, 0, MaxDeckCompletionBonus)
+        .number(kWait, s.waitPeriod, 0, std::int64_t(MaxWaitSeconds) * 1000)
+        .number(kTime, s.timeLimit, 1, LongestTimeLimit)
+        .number(kBonusRound, s.bonusRoundScore, 0, MaxBonusRoundScore)
+        .onOff(kCountDown, s.countDownScore)
+        .placement(s.windowState, s.widthTw, s.heightTw);
+    keys.readFrom(reader);
     return s;
 }
 
 QuickjackSettings LoadSettingsINI(const WindowPlacement& placement)
 {
-    const QString path = appFile(QString::fromLatin1(SettingsFileName));
-    bool opened = false;
-    platform::ItemReader reader = platform::ItemReader::fromFile(path, &opened);
-    if (!opened) {
-        WriteSettingsINI(FirstRunSettings(), placement);
-        reader = platform::ItemReader::fromFile(path, &opened);
-        if (!opened)
-            return {};
-    }
-    return ReadSettingsINI(reader);
+    auto reader =
+        settingsfile::OpenOrCreate(fileName(), [&placement] { WriteSettingsINI(FirstRunSettings(), placement); });
+    return reader ? ReadSettingsINI(*reader) : QuickjackSettings{};
 }
 
 void ApplyScoringSettings(const QuickjackSettings& s)
@@ -207,17 +107,7 @@ void ApplyScoringSettings(const QuickjackSettings& s)
 
 void ApplyWindowPlacement(QWidget& window, const QuickjackSettings& s)
 {
-    if (s.windowState) {
-        Qt::WindowStates state = window.windowState() & ~(Qt::WindowMinimized | Qt::WindowMaximized);
-        if (*s.windowState == 1)
-            state |= Qt::WindowMinimized;
-        else if (*s.windowState == 2)
-            state |= Qt::WindowMaximized;
-        window.setWindowState(state);
-    }
-    if ((s.widthTw || s.heightTw) && !(window.windowState() & Qt::WindowMaximized))
-        platform::resizeTw(&window, s.widthTw.value_or(platform::widthTw(&window)),
-                           s.heightTw.value_or(platform::heightTw(&window)));
+    settingsfile::ApplyWindowPlacement(window, s.windowState, s.widthTw, s.heightTw);
 }
 
 QuickjackSettingsValues FirstRunSettings() { return {}; }
@@ -243,44 +133,34 @@ QuickjackSettingsValues CurrentSettings()
 
 QByteArray SettingsText(const QuickjackSettingsValues& v, const WindowPlacement& placement)
 {
-    const bool maximised = placement.state == 2;
-    const std::pair<QString, QString> pairs[] = {
-        {kSounds, switchText(v.soundsOn)},
-        {kSpeed, platform::Str(std::int64_t(v.timerSpeed))},
-        {kMusic, switchText(v.musicOn)},
-        {kDeck, QString::number(v.deckDesign)},
-        {kPasses, QString::number(v.cardsToPass)},
-        {kTwentyOne, QString::number(v.twentyOneBonus)},
-        {kCardsUsed, QString::number(v.cardsUsedBonus)},
-        {kFiveCards, QString::number(v.fiveCardsBonus)},
-        {kCompletion, QString::number(v.deckCompletionBonus)},
-        {kWait, QString::number(v.waitPeriod)},
-        {kTime, QString::number(v.timeLimit)},
-        {kBonusRound, QString::number(v.bonusRoundScore)},
-        {kCountDown, switchText(v.countDownScore)},
-        {kState, QString::number(placement.state)},
-        {kWidth, QString::number(maximised ? MaximisedWidthTw : placement.widthTw)},
-        {kHeight, QString::number(maximised ? MaximisedHeightTw : placement.heightTw)},
-    };
-    QString text;
-    for (const auto& [key, value] : pairs)
-        text += key + QLatin1String("\r\n") + value + QLatin1String("\r\n\r\n");
-    text += QLatin1String("\r\n");
-    return text.toLatin1();
+    return settingsfile::SettingsWriter()
+        .onOff(kSounds, v.soundsOn)
+        .text(kSpeed, platform::Str(std::int64_t(v.timerSpeed))) // with its leading blank
+        .onOff(kMusic, v.musicOn)
+        .number(kDeck, v.deckDesign)
+        .number(kPasses, v.cardsToPass)
+        .number(kTwentyOne, v.twentyOneBonus)
+        .number(kCardsUsed, v.cardsUsedBonus)
+        .number(kFiveCards, v.fiveCardsBonus)
+        .number(kCompletion, v.deckCompletionBonus)
+        .number(kWait, v.waitPeriod)
+        .number(kTime, v.timeLimit)
+        .number(kBonusRound, v.bonusRoundScore)
+        .onOff(kCountDown, v.countDownScore)
+        .placement(placement, Maximised)
+        .contents(true);
 }
 
 bool WriteSettingsINI(const QuickjackSettingsValues& values, const WindowPlacement& placement)
 {
-    return platform::writeFileAtomically(appFile(QString::fromLatin1(SettingsFileName)), SettingsText(values, placement));
+    return settingsfile::WriteWhole(fileName(), SettingsText(values, placement));
 }
 
 SettingsSaveResult SaveSettingsOnClose(const WindowPlacement& placement)
 {
     if (WriteSettingsINI(CurrentSettings(), placement))
         return {};
-    const QString path = QDir::toNativeSeparators(appFile(QString::fromLatin1(SettingsFileName)));
-    return {false, QStringLiteral("Unable to save your options in ") + path +
-                       QStringLiteral(". The options you changed will not be kept.")};
+    return {false, settingsfile::NotSavedMessage(fileName())};
 }
 
 QString TimerSpeedRefusedMessage()

@@ -3,6 +3,7 @@
 // followed by its value and an empty line. The reader gives what the file says; the window applies
 // the switches, card back, time limit and placement through its own handlers.
 #include "core/CardBacks.h"
+#include "core/WindowPlacement.h"
 
 #include <QByteArray>
 #include <QString>
@@ -34,12 +35,8 @@ int DeckDesignNumber(CardBackDesign design);
 CardBackDesign CardBackOfDeckNumber(int number);
 
 // 0 normal, 1 minimised, 2 maximised; size in twips.
-struct WindowPlacement {
-    int state = 0;
-    int widthTw = 0;
-    int heightTw = 0;
-};
-WindowPlacement PlacementOf(const QWidget& window);
+using WindowPlacement = settingsfile::WindowPlacement;
+using settingsfile::PlacementOf;
 
 // What the file said. An empty field: the key was missing or its value was refused (not a number,
 // or outside what the user-options dialog accepts), so the value in force stays.

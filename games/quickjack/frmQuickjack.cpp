@@ -4,13 +4,14 @@
 #include "core/ClockSurface.h"
 #include "core/FeltPanel.h"
 #include "core/GameScoring.h"
+#include "core/GameSplash.h"
 #include "core/LineControl.h"
 #include "core/ShapeControl.h"
 #include "core/SuiteGlobals.h"
+#include "core/TableControls.h"
 #include "core/TimerPie.h"
 #include "games/quickjack/QuickjackLayout.h"
 #include "games/quickjack/QuickjackSettings.h"
-#include "games/quickjack/QuickjackSplash.h"
 #include "platform/Colors.h"
 #include "platform/Label.h"
 #include "platform/MessageBox.h"
@@ -26,49 +27,7 @@
 
 using namespace quickjack::layout;
 using platform::setGeometryTw;
-
-namespace {
-const QColor Cream(0xfb, 0xf6, 0xe6);
-const QColor PanelBorder(0x8a, 0x6d, 0x2b);
-const QColor Shadow(0x9c, 0x93, 0x7a);
-const QColor FeltLine(0xd9, 0xc2, 0x7a);
-
-platform::Label* makeLabel(QWidget* parent, const QString& name, const QString& caption, int pointSize, bool bold)
-{
-    auto* label = new platform::Label(parent, caption);
-    label->setObjectName(name);
-    QFont f = label->font();
-    f.setPointSize(pointSize);
-    f.setBold(bold);
-    label->setFont(f);
-    label->adjustSize();
-    return label;
-}
-
-ShapeControl* makeBox(QWidget* parent, const QString& name)
-{
-    auto* box = new ShapeControl(parent, Cream, PanelBorder, 1.5, 5);
-    box->setObjectName(name);
-    return box;
-}
-
-LineControl* makeLine(QWidget* parent, const QString& name, const QColor& color)
-{
-    auto* line = new LineControl(parent, color, 2);
-    line->setObjectName(name);
-    return line;
-}
-
-QPushButton* makeButton(QWidget* parent, const QString& name, const QString& caption, const QString& tip = {})
-{
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    button->setToolTip(tip);
-    // Space and Enter must not press a button that merely has the focus after a click elsewhere.
-    button->setAutoDefault(false);
-    return button;
-}
-} // namespace
+using namespace tablecontrols;
 
 frmQuickjack::frmQuickjack(QWidget* parent) : GameWindow(QStringLiteral("frmQuickjack"), parent)
 {
@@ -77,12 +36,9 @@ frmQuickjack::frmQuickjack(QWidget* parent) : GameWindow(QStringLiteral("frmQuic
     Timer3->onTimer = [this] { Timer3_Timer(); };
     Timer5 = new platform::Timer(this, 250, false);
     Timer5->onTimer = [this] { Timer5_Timer(); };
-    Timer1->onTimer = [this] { Timer1_Timer(); };
-    Timer2->onTimer = [this] { Timer2_Timer(); };
     buildBoard();
     buildMenus();
-    addStatusBar(4);
-    setMinimumFormSizeTw(MinWidth, MinHeight);
+    finishWindowSetup([this] { Timer1_Timer(); }, [this] { Timer2_Timer(); }, MinWidth, MinHeight);
     Form_Load();
 }
 
@@ -90,15 +46,17 @@ frmQuickjack::frmQuickjack(QWidget* parent) : GameWindow(QStringLiteral("frmQuic
 
 void frmQuickjack::buildBoard()
 {
-    auto* board = new FeltPanel(this);
-    board->setTextColor(Qt::white);
-    board->setObjectName(QStringLiteral("board"));
-    setCentralWidget(board);
+    FeltPanel* board = addFeltBoard();
 
     buildColumns(board);
     buildTopRow(board);
     buildScoreInfo(board);
-    frmSplash = new QuickjackSplash(board);
+    // The splash's cards and titles at the design scale.
+    static constexpr GameSplash::Look SplashLook{
+        .cardWidth = 1065, .cardHeight = 1440, .cardLeft = 320, .cardTop = 600, .cardStepX = 400, .cardStepY = 600,
+        .textLeft = 2820, .textWidth = 2700, .companyTop = 900, .nameTop = 1260, .versionTop = 2160,
+        .platformTop = 2460, .namePointSize = 22};
+    frmSplash = new GameSplash(board, SplashLook);
     setGeometryTw(frmSplash, 495, SplashTop, SplashWidth, SplashHeight);
     buildMessages(board);
     connectChangeHandlers();
@@ -173,12 +131,7 @@ void frmQuickjack::buildTopRow(QWidget* board)
 
     TimerRectangle = makeBox(board, QStringLiteral("TimerRectangle"));
     setGeometryTw(TimerRectangle, 4575, 255, TimerRectWidth, TimerRectHeight);
-    Surface = new ClockSurface(board);
-    Surface->setObjectName(QStringLiteral("Surface"));
-    Surface->setToolTip(QStringLiteral("Displays time remaining in current round"));
-    QPalette surfacePalette = Surface->palette();
-    surfacePalette.setColor(QPalette::Window, Cream);
-    Surface->setPalette(surfacePalette);
+    Surface = makeClockSurface(board, QStringLiteral("Displays time remaining in current round"));
     setGeometryTw(Surface, 4650, SurfaceTop, SurfaceWidth, SurfaceHeight);
     TimerBevelSide = makeLine(board, QStringLiteral("TimerBevelSide"), Shadow);
     TimerBevelBottom = makeLine(board, QStringLiteral("TimerBevelBottom"), Shadow);
@@ -280,9 +233,7 @@ void frmQuickjack::Form_Load()
     gMusicOn = false;
     gDeckIndex = 0;
     platform::resizeTw(this, MinWidth, MinHeight);
-    frmSplash->lblProductName->setCaption(gGameTitle);
-    frmSplash->lblCompanyProduct->setCaption(QStringLiteral("Corvanta") + QStringLiteral(" Presents"));
-    frmSplash->lblVersion->setCaption(QStringLiteral("Version ") + QStringLiteral("4.0"));
+    frmSplash->showTitles();
     setWindowTitle(gGameTitle);
 
     // Without the built-in values a file missing a key would leave a round worth nothing.
@@ -305,8 +256,7 @@ void frmQuickjack::Form_Load()
 
     showWelcome(QStringLiteral("!      "));
     quickjack::CheckForCustom();
-    for (CardImage* image : frmSplash->imgSplashImage)
-        image->setPictureByKey(QStringLiteral("BACK"));
+    frmSplash->showBacks();
     ShowControls(false);
     InitTimerSurface(*this);
     centreWindow();

@@ -9,10 +9,10 @@
 #include <array>
 
 class CardImage;
+class GameSplash;
 class LineControl;
 class QGroupBox;
 class QProgressBar;
-class QuickjackSplash;
 class ShapeControl;
 
 class frmQuickjack : public GameWindow {
@@ -55,7 +55,7 @@ public:
     platform::Label* ScoringLabelInfo = nullptr; // over ScoringLabelOutline
     platform::Label* lblBust = nullptr;
     platform::Label* lblFiveCards = nullptr;
-    QuickjackSplash* frmSplash = nullptr;
+    GameSplash* frmSplash = nullptr;
     platform::Timer* Timer3 = nullptr; // the 21 Counter's step
     platform::Timer* Timer5 = nullptr; // its blink
     QAction* mnuExit = nullptr;

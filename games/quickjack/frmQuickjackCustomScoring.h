@@ -3,19 +3,14 @@
 // bonuses, passes per round, the 21 Counter speed, the wait between rounds and the count-down of a
 // taken score. Each value (or its clamp) is stored at once; the dialog closes on an OK that refuses
 // nothing, or on Cancel, which takes back nothing an earlier OK stored.
+#include "core/UserOptionsDialog.h"
 #include "games/quickjack/QuickjackCustomScoring.h"
 
-#include <QDialog>
-
 class QCheckBox;
-class QGroupBox;
-class QLabel;
-class QLineEdit;
-class QPushButton;
 class QRadioButton;
 class frmQuickjack;
 
-class frmQuickjackCustomScoring : public QDialog {
+class frmQuickjackCustomScoring : public UserOptionsDialog {
     Q_OBJECT
 public:
     // Form: the game window, whose counter speed and status-bar panel 1 follow an OK (may be null).
@@ -35,16 +30,9 @@ public:
     QLineEdit* txtWaitPeriod;
     QCheckBox* chkCountScore;
     QLabel* lblInfo;
-    QPushButton* cmdOK;
-    QPushButton* cmdDefault;
-    QPushButton* cmdCancel;
 
-    void cmdOK_Click();
-    void cmdCancel_Click();
-    void cmdDefault_Click();
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
+    void cmdOK_Click() override;
+    void cmdDefault_Click() override;
 
 private:
     void Form_Load();

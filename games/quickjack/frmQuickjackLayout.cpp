@@ -2,10 +2,10 @@
 // themselves centred when their captions change.
 #include "core/CardImage.h"
 #include "core/ClockSurface.h"
+#include "core/GameSplash.h"
 #include "core/LineControl.h"
 #include "core/ShapeControl.h"
 #include "games/quickjack/QuickjackLayout.h"
-#include "games/quickjack/QuickjackSplash.h"
 #include "games/quickjack/frmQuickjack.h"
 #include "platform/Colors.h"
 #include "platform/Conversions.h"

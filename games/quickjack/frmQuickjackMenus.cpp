@@ -7,34 +7,25 @@
 #include "games/quickjack/QuickjackSettings.h"
 #include "games/quickjack/frmQuickjack.h"
 #include "games/quickjack/frmQuickjackCustomScoring.h"
-#include "platform/MessageBox.h"
 
 #include <QAction>
-#include <QDir>
-#include <QFileInfo>
 #include <QMenu>
 
 namespace {
 const QString FileBase = QStringLiteral("QuickjackHiScores");
 const QString DefaultScore = QStringLiteral("50000");
-
-QKeySequence ctrl(char letter) { return QKeySequence(QStringLiteral("Ctrl+") + QLatin1Char(letter)); }
-
-void addSeparator(QMenu* menu, const char* name) { menu->addSeparator()->setObjectName(QLatin1String(name)); }
 } // namespace
 
 void frmQuickjack::buildMenus()
 {
-    QMenu* file = addTopMenu(QStringLiteral("&File"));
-    file->menuAction()->setObjectName(QStringLiteral("mnuFile"));
+    QMenu* file = addTopMenu(QStringLiteral("&File"), QStringLiteral("mnuFile"));
     mnuPlay = addEntry(file, QStringLiteral("mnuPlay"), QStringLiteral("&Play"), ctrl('P'), [this] { Play(); });
     mnuPause = addEntry(file, QStringLiteral("mnuPause"), QStringLiteral("Pau&se"), ctrl('S'), [this] { PauseGame(); });
     mnuPause->setEnabled(false);
     addSeparator(file, "mnuSep1");
     mnuExit = addEntry(file, QStringLiteral("mnuExit"), QStringLiteral("E&xit"), ctrl('X'), [this] { close(); });
 
-    QMenu* options = addTopMenu(QStringLiteral("&Options"));
-    options->menuAction()->setObjectName(QStringLiteral("mnuOptions"));
+    QMenu* options = addTopMenu(QStringLiteral("&Options"), QStringLiteral("mnuOptions"));
     addEntry(options, QStringLiteral("mnuViewHighScores"), QStringLiteral("&View High Scores..."), ctrl('V'),
              [this] { mnuViewHighScores_Click(); });
     addEntry(options, QStringLiteral("mnuClear"), QStringLiteral("&Clear High Scores..."), ctrl('C'),
@@ -72,26 +63,13 @@ void frmQuickjack::onCardBackChosen(CardBackDesign)
 
 void frmQuickjack::mnuViewHighScores_Click()
 {
-    runDialog(DialogPause::AroundTable, [this] {
-        // A limit never played has no table yet; one that exists but cannot be read is kept for the player.
-        if (!QFileInfo::exists(HighScoreTablePath(FileBase, Name())))
-            WriteDefaultHighScores(FileBase, *this, DefaultScore);
-        frmHighScores::showModal(this);
-    });
+    runDialog(DialogPause::AroundTable, [this] { showHighScoreTable(FileBase, DefaultScore); });
 }
 
 void frmQuickjack::mnuClear_Click()
 {
-    const int answer = platform::MsgBox(QStringLiteral("This will clear all High Scores. Are You Sure?"),
-                                        platform::vbYesNo | platform::vbQuestion, gGameTitle);
-    if (answer != platform::vbYes)
-        return;
-    const QString table = HighScoreTablePath(FileBase, Name());
-    if (!WriteDefaultHighScoreTable(table, DefaultScore))
-        platform::MsgBox(QStringLiteral("Unable to clear the High Scores: ") + QDir::toNativeSeparators(table) +
-                             QStringLiteral(" could not be written."),
-                         platform::vbExclamation, gGameTitle);
-    ShowTopHighScore(FileBase, *this, DefaultScore);
+    if (confirmClearHighScores())
+        resetHighScoreTable(FileBase, DefaultScore);
 }
 
 void frmQuickjack::mnuUserOptions_Click()

@@ -3,7 +3,6 @@
 #include "core/GameScoring.h"
 #include "core/SuiteGlobals.h"
 #include "games/spires/SpiresSettings.h"
-#include "platform/Conversions.h"
 
 namespace spires {
 
@@ -66,18 +65,10 @@ CustomScoringOutcome StoreCustomScoring(const CustomScoringFields& fields)
     };
     bool lastAccepted = false;
     for (const Rule& rule : rules) {
-        const double number = platform::Val(*rule.text);
-        std::int64_t stored = 0;
-        lastAccepted = false;
-        if (number < 0) {
-            out.refusals.push_back({rule.field, QString::fromLatin1(rule.below), QStringLiteral("0")});
-        } else if (number > double(rule.highest)) {
-            stored = rule.highest;
-            out.refusals.push_back({rule.field, QString::fromLatin1(rule.above), digits(rule.highest)});
-        } else {
-            stored = platform::roundHalfEven(number);
-            lastAccepted = true;
-        }
+        const customscoring::BoundsCheck check =
+            customscoring::holdToBounds(out, rule.field, *rule.text, rule.highest, rule.below, rule.above);
+        const std::int64_t stored = check.value;
+        lastAccepted = check.accepted;
         switch (rule.field) {
         case CustomScoringField::CardValue: gCardValue = int(stored); break;
         case CustomScoringField::BonusScore: gBonusRoundScore = std::int32_t(stored); break;
@@ -95,9 +86,6 @@ CustomScoringOutcome StoreCustomScoring(const CustomScoringFields& fields)
     return out;
 }
 
-QString BonusRoundStatusText()
-{
-    return QStringLiteral("Make ") + platform::formatGrouped(gBonusRoundScore) + QStringLiteral(" for bonus round.  ");
-}
+QString BonusRoundStatusText() { return customscoring::BonusRoundStatusText(gBonusRoundScore); }
 
 } // namespace spires

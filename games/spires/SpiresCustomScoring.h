@@ -1,9 +1,10 @@
 #pragma once
 // The checks of the user-options dialog, apart from its window: each field is read as a number,
 // checked against fixed bounds and stored at once, a value out of bounds in its corrected form.
+#include "core/CustomScoringCheck.h"
+
 #include <QString>
 #include <cstdint>
-#include <vector>
 
 namespace spires {
 
@@ -27,16 +28,11 @@ CustomScoringFields DefaultCustomScoringFields();
 
 enum class CustomScoringField { CardValue, BonusScore, RunBonus, CompletedTower, TimeBonus };
 
-struct CustomScoringRefusal {
-    CustomScoringField field;
-    QString message;
-    QString text; // the field's corrected text
-};
+using CustomScoringRefusal = customscoring::Refusal<CustomScoringField>; // text: the corrected one
 
-struct CustomScoringOutcome {
-    std::vector<CustomScoringRefusal> refusals; // in field order
+// Refusals in field order.
+struct CustomScoringOutcome : customscoring::Outcome<CustomScoringField> {
     bool timeBonusAccepted = false; // the count-down, the custom flag and the status line were updated
-    bool allAccepted() const { return refusals.empty(); }
 };
 
 // One OK: checks and stores every field in order; only when the time bonus passed does it also store

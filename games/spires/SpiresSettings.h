@@ -3,6 +3,7 @@
 // between runs; each key is followed by its value and an empty line. The reader gives what the file
 // says; the window applies the time limit, card back and switches through its own menu handlers.
 #include "core/CardBacks.h"
+#include "core/WindowPlacement.h"
 
 #include <QByteArray>
 #include <QString>
@@ -22,12 +23,8 @@ inline constexpr const char* SettingsFileName = "Spires.Ini";
 constexpr int LongestPossibleRun = 28;
 
 // 0 normal, 1 minimised, 2 maximised; size in twips.
-struct WindowPlacement {
-    int state = 0;
-    int widthTw = 0;
-    int heightTw = 0;
-};
-WindowPlacement PlacementOf(const QWidget& window);
+using WindowPlacement = settingsfile::WindowPlacement;
+using settingsfile::PlacementOf;
 
 // What the file said. An empty field: the key was missing or its value was not one the game would
 // accept (a time limit or design not offered, a number outside the user-options bounds), so the value

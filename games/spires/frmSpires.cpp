@@ -4,15 +4,16 @@
 #include "core/ClockSurface.h"
 #include "core/FeltPanel.h"
 #include "core/GameScoring.h"
+#include "core/GameSplash.h"
 #include "core/HighScores.h"
 #include "core/LineControl.h"
 #include "core/ShapeControl.h"
 #include "core/Sound.h"
 #include "core/SuiteGlobals.h"
+#include "core/TableControls.h"
 #include "games/spires/SpiresLayout.h"
 #include "games/spires/SpiresRound.h"
 #include "games/spires/SpiresSettings.h"
-#include "games/spires/SpiresSplash.h"
 #include "platform/Colors.h"
 #include "platform/Label.h"
 #include "platform/MessageBox.h"
@@ -24,24 +25,9 @@
 #include <QPushButton>
 
 using namespace spires::layout;
+using namespace tablecontrols;
 
 namespace {
-const QColor Cream(0xfb, 0xf6, 0xe6);
-const QColor PanelBorder(0x8a, 0x6d, 0x2b);
-const QColor Shadow(0x9c, 0x93, 0x7a);
-
-platform::Label* makeLabel(QWidget* parent, const QString& name, const QString& caption, int pointSize, bool bold)
-{
-    auto* label = new platform::Label(parent, caption);
-    label->setObjectName(name);
-    QFont f = label->font();
-    f.setPointSize(pointSize);
-    f.setBold(bold);
-    label->setFont(f);
-    label->adjustSize();
-    return label;
-}
-
 // The message and the bonus figure are set in bold Arial.
 QFont arial(int pointSize)
 {
@@ -50,40 +36,13 @@ QFont arial(int pointSize)
     f.setBold(true);
     return f;
 }
-
-ShapeControl* makeBox(QWidget* parent, const QString& name)
-{
-    auto* box = new ShapeControl(parent, Cream, PanelBorder, 1.5, 5);
-    box->setObjectName(name);
-    return box;
-}
-
-LineControl* makeLine(QWidget* parent, const QString& name)
-{
-    auto* line = new LineControl(parent, Shadow, 2);
-    line->setObjectName(name);
-    return line;
-}
-
-QPushButton* makeButton(QWidget* parent, const QString& name, const QString& caption, const QString& tip)
-{
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    button->setToolTip(tip);
-    // Space and Enter must not press a button that merely has the focus after a click elsewhere.
-    button->setAutoDefault(false);
-    return button;
-}
 } // namespace
 
 frmSpires::frmSpires(QWidget* parent) : GameWindow(QStringLiteral("frmSpires"), parent)
 {
     buildBoard();
     buildMenus();
-    addStatusBar(4);
-    Timer1->onTimer = [this] { Timer1_Timer(); };
-    Timer2->onTimer = [this] { Timer2_Timer(); };
-    setMinimumFormSizeTw(MinWidth, MinHeight);
+    finishWindowSetup([this] { Timer1_Timer(); }, [this] { Timer2_Timer(); }, MinWidth, MinHeight);
     Form_Load();
 }
 
@@ -91,14 +50,16 @@ frmSpires::frmSpires(QWidget* parent) : GameWindow(QStringLiteral("frmSpires"), 
 
 void frmSpires::buildBoard()
 {
-    auto* felt = new FeltPanel(this);
-    felt->setTextColor(Qt::white);
-    felt->setObjectName(QStringLiteral("board"));
-    setCentralWidget(felt);
+    FeltPanel* felt = addFeltBoard();
     buildCards(felt);
     buildInfo(felt);
     buildButtons(felt);
-    frmSplash = new SpiresSplash(felt);
+    // The splash's cards and titles at the design scale.
+    static constexpr GameSplash::Look SplashLook{
+        .cardWidth = 1065, .cardHeight = 1440, .cardLeft = 320, .cardTop = 300, .cardStepX = 400, .cardStepY = 600,
+        .textLeft = 2820, .textWidth = 2900, .companyTop = 900, .nameTop = 1260, .versionTop = 2160,
+        .platformTop = 2460, .namePointSize = 22, .frameWidth = 5900, .frameHeight = 4200};
+    frmSplash = new GameSplash(felt, SplashLook);
     frmSplash->hide();
 
     lblMessage = makeLabel(felt, QStringLiteral("lblMessage"), QString(), 20, true);
@@ -165,12 +126,7 @@ void frmSpires::buildInfo(QWidget* felt)
     lblCurrentScore->setToolTip(QStringLiteral("Displays your Current Score"));
 
     TimerRectangle = makeBox(felt, QStringLiteral("TimerRectangle"));
-    Surface = new ClockSurface(felt);
-    Surface->setObjectName(QStringLiteral("Surface"));
-    Surface->setToolTip(QStringLiteral("Displays time remaining in current round"));
-    QPalette surfacePalette = Surface->palette();
-    surfacePalette.setColor(QPalette::Window, Cream);
-    Surface->setPalette(surfacePalette);
+    Surface = makeClockSurface(felt, QStringLiteral("Displays time remaining in current round"));
     TimerBevelSide = makeLine(felt, QStringLiteral("TimerBevelSide"));
     TimerBevelBottom = makeLine(felt, QStringLiteral("TimerBevelBottom"));
     lblTime = makeLabel(felt, QStringLiteral("lblTime"), QStringLiteral("Time:"), 10, true);
@@ -253,11 +209,8 @@ void frmSpires::Form_Load()
     recordStartTime();
 
     frmSplash->show();
-    frmSplash->lblProductName->setCaption(gGameTitle);
-    frmSplash->lblCompanyProduct->setCaption(QStringLiteral("Corvanta") + QStringLiteral(" Presents"));
-    frmSplash->lblVersion->setCaption(QStringLiteral("Version ") + QStringLiteral("4.0"));
-    for (CardImage* image : frmSplash->imgSplashImage)
-        image->setPictureByKey(QStringLiteral("BACK"));
+    frmSplash->showTitles();
+    frmSplash->showBacks();
     centreWindow();
     platform::setMousePointer(this, platform::MousePointer::Default);
 }

@@ -8,9 +8,9 @@
 #include <array>
 
 class CardImage;
+class GameSplash;
 class LineControl;
 class ShapeControl;
-class SpiresSplash;
 
 class frmSpires : public GameWindow {
     Q_OBJECT
@@ -41,7 +41,7 @@ public:
     LineControl* ScoreBevelBottom = nullptr;
     LineControl* TimerBevelSide = nullptr;
     LineControl* TimerBevelBottom = nullptr;
-    SpiresSplash* frmSplash = nullptr;
+    GameSplash* frmSplash = nullptr;
     QAction* mnuExit = nullptr;
     QAction* mnuViewHiScore = nullptr;
     QAction* mnuClearHighScores = nullptr;

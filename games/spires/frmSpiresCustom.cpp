@@ -1,19 +1,13 @@
 #include "games/spires/frmSpiresCustom.h"
 
 #include "core/GameForm.h"
-#include "core/SuiteGlobals.h"
-#include "platform/MessageBox.h"
 #include "platform/StatusBar.h"
 #include "platform/Twips.h"
 
 #include <QCheckBox>
-#include <QEvent>
-#include <QFocusEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
-#include <QTimer>
 
 using spires::CustomScoringField;
 using spires::CustomScoringFields;
@@ -24,66 +18,37 @@ constexpr int ClientHeight = 4500;
 } // namespace
 
 frmSpiresCustom::frmSpiresCustom(GameForm* Form)
-    : QDialog(Form ? Form->Form() : nullptr,
-              Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
-      m_form(Form)
+    : UserOptionsDialog(Form ? Form->Form() : nullptr, ClientWidth, ClientHeight), m_form(Form)
 {
-    using platform::setGeometryTw;
-    setModal(true);
-    setFixedSize(platform::toPixels(ClientWidth), platform::toPixels(ClientHeight));
+    frmScoringOptions = addFrame(QStringLiteral("AppTitle Scoring Options"), {120, 120, 6960, 2850});
 
-    frmScoringOptions = new QGroupBox(QStringLiteral("AppTitle Scoring Options"), this);
-    setGeometryTw(frmScoringOptions, 120, 120, 6960, 2850);
-
-    auto addRow = [this](int row, const QString& caption) {
+    auto addRow = [this](int row, const QString& caption, const char* name) {
         const int top = 330 + row * 435;
-        auto* label = new QLabel(caption, frmScoringOptions);
+        QLabel* label = addCaption(frmScoringOptions, caption, {180, top - 60, 5160, 435});
         label->setWordWrap(true);
-        setGeometryTw(label, 180, top - 60, 5160, 435);
-        auto* text = new QLineEdit(frmScoringOptions);
-        setGeometryTw(text, 5460, top, 1320, 315);
-        text->installEventFilter(this);
-        return text;
+        return addNumberBox(frmScoringOptions, {5460, top, 1320, 315}, name);
     };
-    txtCardValue = addRow(0, QStringLiteral("When creating runs, each additional card increments card value by:"));
-    txtBonusScore = addRow(1, QStringLiteral("Score required for bonus round:"));
-    txtRunBonus = addRow(2, QStringLiteral("High Run bonus (per card):"));
-    txtCompletedTower = addRow(3, QStringLiteral("Bonus for completing each tower"));
-    txtTimeBonus = addRow(4, QStringLiteral("Time Bonus (points per second)"));
-    txtCardValue->setObjectName(QStringLiteral("txtCardValue"));
-    txtBonusScore->setObjectName(QStringLiteral("txtBonusScore"));
-    txtRunBonus->setObjectName(QStringLiteral("txtRunBonus"));
-    txtCompletedTower->setObjectName(QStringLiteral("txtCompletedTower"));
-    txtTimeBonus->setObjectName(QStringLiteral("txtTimeBonus"));
+    txtCardValue =
+        addRow(0, QStringLiteral("When creating runs, each additional card increments card value by:"), "txtCardValue");
+    txtBonusScore = addRow(1, QStringLiteral("Score required for bonus round:"), "txtBonusScore");
+    txtRunBonus = addRow(2, QStringLiteral("High Run bonus (per card):"), "txtRunBonus");
+    txtCompletedTower = addRow(3, QStringLiteral("Bonus for completing each tower"), "txtCompletedTower");
+    txtTimeBonus = addRow(4, QStringLiteral("Time Bonus (points per second)"), "txtTimeBonus");
 
     chkCountDown = new QCheckBox(QStringLiteral("&Count Down when taking score"), frmScoringOptions);
-    setGeometryTw(chkCountDown, 180, 2460, 4500, 315);
+    platform::setGeometryTw(chkCountDown, 180, 2460, 4500, 315);
 
-    lblInfo = new QLabel(QStringLiteral("Note: Changing any of the Scoring Options will cause your high scores to be "
-                                        "marked with an * indicating custom scoring was in use."),
-                         this);
-    setGeometryTw(lblInfo, 120, 3060, 6960, 660);
-    lblInfo->setWordWrap(true);
-    lblInfo->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-
-    cmdOK = new QPushButton(QStringLiteral("&OK"), this);
-    setGeometryTw(cmdOK, 600, 3900, 1335, 375);
-    cmdOK->setDefault(true);
-    cmdCancel = new QPushButton(QStringLiteral("&Cancel"), this);
-    setGeometryTw(cmdCancel, 2932, 3900, 1335, 375);
-    cmdDefault = new QPushButton(QStringLiteral("&Default"), this);
-    setGeometryTw(cmdDefault, 5265, 3900, 1335, 375);
-    connect(cmdOK, &QPushButton::clicked, this, &frmSpiresCustom::cmdOK_Click);
-    connect(cmdCancel, &QPushButton::clicked, this, &frmSpiresCustom::cmdCancel_Click);
-    connect(cmdDefault, &QPushButton::clicked, this, &frmSpiresCustom::cmdDefault_Click);
+    lblInfo = addNote(QStringLiteral("Note: Changing any of the Scoring Options will cause your high scores to be "
+                                     "marked with an * indicating custom scoring was in use."),
+                      {120, 3060, 6960, 660});
+    addButtons({.top = 3900, .width = 1335, .okLeft = 600, .cancelLeft = 2932, .defaultLeft = 5265});
 
     Form_Load();
 }
 
 void frmSpiresCustom::Form_Load()
 {
-    platform::centreOnScreen(this);
-    setWindowTitle(gGameTitle + QStringLiteral(" User Options"));
+    openCentred();
     showFields(spires::CurrentCustomScoringFields());
 }
 
@@ -111,8 +76,6 @@ QLineEdit* frmSpiresCustom::fieldOf(CustomScoringField field) const
 
 void frmSpiresCustom::cmdDefault_Click() { showFields(spires::DefaultCustomScoringFields()); }
 
-void frmSpiresCustom::cmdCancel_Click() { reject(); }
-
 void frmSpiresCustom::cmdOK_Click()
 {
     CustomScoringFields f;
@@ -123,28 +86,9 @@ void frmSpiresCustom::cmdOK_Click()
     f.timeBonus = txtTimeBonus->text();
     f.countDown = chkCountDown->isChecked();
     const spires::CustomScoringOutcome outcome = spires::StoreCustomScoring(f);
-    for (const spires::CustomScoringRefusal& refusal : outcome.refusals) {
-        platform::MsgBox(refusal.message, platform::vbInformation, gGameTitle);
-        QLineEdit* field = fieldOf(refusal.field);
-        field->setText(refusal.text);
-        field->setFocus();
-    }
+    reportRefusals(outcome.refusals, [this](CustomScoringField field) { return fieldOf(field); });
     if (outcome.timeBonusAccepted && m_form && m_form->StatusBar1)
         m_form->StatusBar1->setPanelText(1, spires::BonusRoundStatusText());
     if (outcome.allAccepted())
         accept();
-}
-
-bool frmSpiresCustom::eventFilter(QObject* watched, QEvent* event)
-{
-    // Entering a field selects its whole text, so typing replaces it.
-    if (event->type() == QEvent::FocusIn) {
-        if (auto* edit = qobject_cast<QLineEdit*>(watched)) {
-            edit->selectAll();
-            // A click places the cursor after the focus arrives; select once it has.
-            if (static_cast<QFocusEvent*>(event)->reason() == Qt::MouseFocusReason)
-                QTimer::singleShot(0, edit, &QLineEdit::selectAll);
-        }
-    }
-    return QDialog::eventFilter(watched, event);
 }

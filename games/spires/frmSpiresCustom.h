@@ -3,18 +3,13 @@
 // bonuses and the count-down of bonuses. Shown modally between games ("&User Options..."). Each press
 // of OK stores every field at once, a value out of bounds in its corrected form; the dialog closes
 // only on an OK that corrected nothing, or on Cancel, which takes back nothing an OK stored.
+#include "core/UserOptionsDialog.h"
 #include "games/spires/SpiresCustomScoring.h"
 
-#include <QDialog>
-
 class QCheckBox;
-class QGroupBox;
-class QLabel;
-class QLineEdit;
-class QPushButton;
 class GameForm;
 
-class frmSpiresCustom : public QDialog {
+class frmSpiresCustom : public UserOptionsDialog {
     Q_OBJECT
 public:
     // Form: the game window, whose status-bar panel 1 shows the bonus-round target after an OK (may be null).
@@ -28,16 +23,9 @@ public:
     QLineEdit* txtTimeBonus;
     QCheckBox* chkCountDown;
     QLabel* lblInfo;
-    QPushButton* cmdOK;
-    QPushButton* cmdCancel;
-    QPushButton* cmdDefault;
 
-    void cmdOK_Click();
-    void cmdCancel_Click();
-    void cmdDefault_Click();
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
+    void cmdOK_Click() override;
+    void cmdDefault_Click() override;
 
 private:
     void Form_Load();

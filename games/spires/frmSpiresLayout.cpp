@@ -2,12 +2,12 @@
 // cards, and the value labels that keep themselves centred when their text changes.
 #include "core/CardImage.h"
 #include "core/ClockSurface.h"
+#include "core/GameSplash.h"
 #include "core/LineControl.h"
 #include "core/ShapeControl.h"
 #include "core/SuiteGlobals.h"
 #include "core/TimerPie.h"
 #include "games/spires/SpiresLayout.h"
-#include "games/spires/SpiresSplash.h"
 #include "games/spires/frmSpires.h"
 #include "platform/Label.h"
 #include "platform/Twips.h"

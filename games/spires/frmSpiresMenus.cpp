@@ -12,16 +12,9 @@
 #include <QAction>
 #include <QMenu>
 
-namespace {
-QKeySequence ctrl(char letter) { return QKeySequence(QStringLiteral("Ctrl+") + QLatin1Char(letter)); }
-
-void addSeparator(QMenu* menu, const char* name) { menu->addSeparator()->setObjectName(QLatin1String(name)); }
-} // namespace
-
 void frmSpires::buildMenus()
 {
-    QMenu* game = addTopMenu(QStringLiteral("&Game"));
-    game->menuAction()->setObjectName(QStringLiteral("mnuGame"));
+    QMenu* game = addTopMenu(QStringLiteral("&Game"), QStringLiteral("mnuGame"));
     mnuPlay = addEntry(game, QStringLiteral("mnuPlay"), QStringLiteral("&Play"), ctrl('P'), [this] { Play(); });
     mnuPause = addEntry(game, QStringLiteral("mnuPause"), QStringLiteral("Pau&se"), ctrl('S'), [this] { PauseGame(); });
     mnuPause->setEnabled(false);
@@ -31,8 +24,7 @@ void frmSpires::buildMenus()
     addSeparator(game, "mnuBreak0");
     mnuExit = addEntry(game, QStringLiteral("mnuExit"), QStringLiteral("E&xit"), ctrl('X'), [this] { close(); });
 
-    QMenu* options = addTopMenu(QStringLiteral("&Options"));
-    options->menuAction()->setObjectName(QStringLiteral("mnuOptions"));
+    QMenu* options = addTopMenu(QStringLiteral("&Options"), QStringLiteral("mnuOptions"));
     mnuViewHiScore = addEntry(options, QStringLiteral("mnuViewHiScore"), QStringLiteral("&View High Scores..."),
                               ctrl('V'), [this] { mnuViewHiScore_Click(); });
     mnuClearHighScores = addEntry(options, QStringLiteral("mnuClearHighScores"),
@@ -53,10 +45,7 @@ void frmSpires::buildMenus()
                       {90, QStringLiteral("&90 seconds ")}});
     addDeckMenu(options, QStringLiteral("Dec&k"));
 
-    QMenu* help = addHelpMenu(QStringLiteral("&Rules..."), QStringLiteral("&About"));
-    for (QAction* entry : help->actions())
-        if (entry->isSeparator())
-            entry->setObjectName(QStringLiteral("mnusep10"));
+    nameSeparators(addHelpMenu(QStringLiteral("&Rules..."), QStringLiteral("&About")), QStringLiteral("mnusep10"));
 }
 
 void frmSpires::onTimeLimitChosen() { ShowTopHighScore(spires::FileBase, *this, spires::DefaultScore); }
@@ -75,9 +64,7 @@ void frmSpires::mnuViewHiScore_Click()
 void frmSpires::mnuClearHighScores_Click()
 {
     runDialog(DialogPause::AroundTable, [this] {
-        const int answer = platform::MsgBox(QStringLiteral("This will clear all High Scores. Are You Sure?"),
-                                            platform::vbYesNo | platform::vbQuestion, gGameTitle);
-        if (answer != platform::vbYes)
+        if (!confirmClearHighScores())
             return;
         WriteDefaultHighScores(spires::FileBase, *this, spires::DefaultScore);
         ShowTopHighScore(spires::FileBase, *this, spires::DefaultScore);

@@ -43,6 +43,7 @@ CustomScoringFields DefaultCustomScoringFields()
 CustomScoringOutcome StoreCustomScoring(const CustomScoringFields& fields)
 {
     using namespace CustomBounds;
+    using customscoring::holdToBounds;
     using platform::roundHalfEven;
     using platform::Val;
     CustomScoringOutcome out;
@@ -50,43 +51,17 @@ CustomScoringOutcome StoreCustomScoring(const CustomScoringFields& fields)
         out.refusals.push_back({field, QString::fromLatin1(message), text});
     };
 
-    const double passes = Val(fields.cardsToPass);
-    if (passes < 0) {
-        refuse(CustomScoringField::CardsToPass, "Sorry, you cannot pass fewer than 0 cards.", QStringLiteral("0"));
-        gPassesLeft = 0;
-    } else if (passes > MaxCardsToPass) {
-        refuse(CustomScoringField::CardsToPass, "Sorry, you cannot pass more than 10 cards.", digits(MaxCardsToPass));
-        gPassesLeft = MaxCardsToPass;
-    } else {
-        gPassesLeft = int(roundHalfEven(passes));
-        gCardsToPass = gPassesLeft;
-    }
+    const customscoring::PacingChecks pacing = customscoring::storePassesAndWait(
+        fields.cardsToPass, fields.waitPeriod, MaxWaitSeconds,
+        "Sorry, a maximum of 30 seconds is allowed for the waiting period between rounds.");
+    customscoring::addRefusal(out, CustomScoringField::CardsToPass, pacing.passes);
+    customscoring::addRefusal(out, CustomScoringField::WaitPeriod, pacing.wait);
 
-    const double wait = Val(fields.waitPeriod);
-    if (wait < 0) {
-        refuse(CustomScoringField::WaitPeriod,
-               "Sorry, a minimum of 0 seconds is required for the waiting period between rounds.", QStringLiteral("0"));
-        gWaitPeriod = 0;
-    } else if (wait > MaxWaitSeconds) {
-        refuse(CustomScoringField::WaitPeriod,
-               "Sorry, a maximum of 30 seconds is allowed for the waiting period between rounds.", digits(MaxWaitSeconds));
-        gWaitPeriod = MaxWaitSeconds * 1000;
-    } else {
-        gWaitPeriod = std::int32_t(roundHalfEven(wait * 1000.0));
-    }
-
-    const double bonus = Val(fields.bonus);
-    if (bonus < 0) {
-        refuse(CustomScoringField::Bonus, "Sorry, a minimum of 0 is required for the bonus round score.",
-               QStringLiteral("0"));
-        gStackjackBonusScore = 0;
-    } else if (bonus > MaxBonusScore) {
-        refuse(CustomScoringField::Bonus, "Sorry, the maximum value for achieving a bonus round is 2147483647.",
-               digits(MaxBonusScore));
-        gStackjackBonusScore = MaxBonusScore;
-    } else {
-        gStackjackBonusScore = platform::saturateLong(roundHalfEven(bonus));
-    }
+    gStackjackBonusScore = platform::saturateLong(
+        holdToBounds(out, CustomScoringField::Bonus, fields.bonus, MaxBonusScore,
+                     "Sorry, a minimum of 0 is required for the bonus round score.",
+                     "Sorry, the maximum value for achieving a bonus round is 2147483647.")
+            .value);
 
     // The minimum is checked against the maximum field as this check leaves it.
     QString maxText = fields.timeBonusMax;
@@ -129,9 +104,6 @@ CustomScoringOutcome StoreCustomScoring(const CustomScoringFields& fields)
     return out;
 }
 
-QString BonusRoundStatusText()
-{
-    return QStringLiteral("Make ") + platform::formatGrouped(gStackjackBonusScore) + QStringLiteral(" for bonus round.  ");
-}
+QString BonusRoundStatusText() { return customscoring::BonusRoundStatusText(gStackjackBonusScore); }
 
 } // namespace stackjack

@@ -2,15 +2,16 @@
 // The checks of the user-options dialog, apart from its window: each field is read as a number,
 // checked against fixed bounds and stored at once when it passes; a refused field gets a message and
 // a corrected text, and the dialog stays open.
+#include "core/CustomScoringCheck.h"
+
 #include <QString>
 #include <cstdint>
-#include <vector>
 
 namespace stackjack {
 
 // Bounds of the user options; the settings reader holds the file to them too.
 namespace CustomBounds {
-constexpr int MaxCardsToPass = 10;
+constexpr int MaxCardsToPass = customscoring::MaxCardsToPass;
 constexpr int MaxWaitSeconds = 30;
 constexpr std::int32_t MaxBonusScore = 2147483647;
 constexpr int MaxTimeBonus = 10000; // for both multipliers, which must also be above 0
@@ -31,16 +32,10 @@ CustomScoringFields DefaultCustomScoringFields();
 
 enum class CustomScoringField { CardsToPass, WaitPeriod, Bonus, TimeBonusMax, TimeBonusMin };
 
-struct CustomScoringRefusal {
-    CustomScoringField field;
-    QString message;
-    QString text; // the field's new text
-};
+using CustomScoringRefusal = customscoring::Refusal<CustomScoringField>;
 
-struct CustomScoringOutcome {
-    std::vector<CustomScoringRefusal> refusals; // in the order their messages show
-    bool minimumAccepted = false;               // the count-down and the status line were updated
-    bool allAccepted() const { return refusals.empty(); }
+struct CustomScoringOutcome : customscoring::Outcome<CustomScoringField> {
+    bool minimumAccepted = false; // the count-down and the status line were updated
 };
 
 // One OK: checks passes, wait, bonus score, maximum, minimum in that order, storing each that passes.

@@ -1,25 +1,19 @@
 #include "games/stackjack/StackjackSettings.h"
 
+#include "core/DeckNumbers.h"
 #include "core/GameScoring.h"
+#include "core/SettingsFile.h"
+#include "core/SettingsKeys.h"
+#include "core/SettingsWriter.h"
 #include "core/SuiteGlobals.h"
 #include "games/stackjack/StackjackCustomScoring.h"
 #include "games/stackjack/StackjackTimeBonus.h"
-#include "platform/Conversions.h"
-#include "platform/ItemReader.h"
-#include "platform/TextFile.h"
-#include "platform/Twips.h"
-
-#include <QDir>
-#include <QWidget>
-#include <cmath>
 
 namespace stackjack {
 
 namespace {
 
-constexpr int MaximisedWidthTw = 9540;
-constexpr int MaximisedHeightTw = 7305;
-constexpr int LargestSizeTw = 10'000'000;
+constexpr settingsfile::MaximisedSize Maximised{9540, 7305};
 
 const QString kTime = QStringLiteral("[Time]");
 const QString kSounds = QStringLiteral("[Play Sounds]");
@@ -31,145 +25,47 @@ const QString kBonus = QStringLiteral("[BonusScore]");
 const QString kWait = QStringLiteral("[WaitPeriod]");
 const QString kCountDown = QStringLiteral("[CountDownScore]");
 const QString kPasses = QStringLiteral("[Cards To Pass]");
-const QString kState = QStringLiteral("[State]");
-const QString kWidth = QStringLiteral("[Width]");
-const QString kHeight = QStringLiteral("[Height]");
 
-// A whole number within bounds, or nothing: a value that is no number, or that the game would not
-// accept from its own dialog, must not reach the rounds (a negative wait would block for ever).
-std::optional<std::int64_t> numberWithin(const QString& item, std::int64_t lowest, std::int64_t highest)
-{
-    bool ok = false;
-    const double value = item.toDouble(&ok);
-    if (!ok || !std::isfinite(value) || value < double(lowest) - 0.5 || value > double(highest) + 0.5)
-        return std::nullopt;
-    const std::int64_t whole = platform::roundHalfEven(value);
-    if (whole < lowest || whole > highest)
-        return std::nullopt;
-    return whole;
-}
-
-std::optional<int> timeLimitOf(const QString& item)
-{
-    for (int seconds : OfferedTimeLimits)
-        if (item == QString::number(seconds))
-            return seconds;
-    return std::nullopt;
-}
-
-QString switchText(bool on) { return on ? QStringLiteral("True") : QStringLiteral("False"); }
+QString fileName() { return QString::fromLatin1(SettingsFileName); }
 
 } // namespace
 
-int DeckDesignNumber(CardBackDesign design)
-{
-    switch (design) {
-    case CardBackDesign::HotCards:
-        return 1;
-    case CardBackDesign::MagicHands:
-        return 2;
-    case CardBackDesign::NightCastle:
-        return 3;
-    case CardBackDesign::PalmTree:
-        break;
-    }
-    return 4;
-}
+int DeckDesignNumber(CardBackDesign design) { return DeckNumberOf(design, DeckNumbering::HotCardsFirst); }
 
 CardBackDesign CardBackOfDeckNumber(int number)
 {
-    switch (number) {
-    case 1:
-        return CardBackDesign::HotCards;
-    case 2:
-        return CardBackDesign::MagicHands;
-    case 3:
-        return CardBackDesign::NightCastle;
-    default:
-        return CardBackDesign::PalmTree;
-    }
-}
-
-WindowPlacement PlacementOf(const QWidget& window)
-{
-    WindowPlacement p;
-    p.state = window.isMinimized() ? 1 : window.isMaximized() ? 2 : 0;
-    p.widthTw = platform::widthTw(&window);
-    p.heightTw = platform::heightTw(&window);
-    return p;
+    return DesignOfDeckNumber(number, DeckNumbering::HotCardsFirst).value_or(CardBackDesign::PalmTree);
 }
 
 StackjackSettings ReadSettingsINI(platform::ItemReader& reader)
 {
     using namespace CustomBounds;
     StackjackSettings s;
-    while (!reader.atEnd()) {
-        const QString key = reader.next();
-        const bool known = key == kTime || key == kSounds || key == kMusic || key == kDeck || key == kMax ||
-                           key == kMin || key == kBonus || key == kWait || key == kCountDown || key == kPasses ||
-                           key == kState || key == kWidth || key == kHeight;
-        if (!known)
-            continue;
-        if (reader.atEnd())
-            break; // a key without its value
-        const QString value = reader.next();
-        if (key == kTime) {
-            if (const auto limit = timeLimitOf(value))
-                s.timeLimit = limit;
-        } else if (key == kSounds) {
-            s.soundsOn = value == QLatin1String("True");
-        } else if (key == kMusic) {
-            s.musicOn = value == QLatin1String("True");
-        } else if (key == kDeck) {
-            const QString numbers[] = {QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3")};
-            int number = 4;
-            for (int i = 0; i < 3; ++i)
-                if (value == numbers[i])
-                    number = i + 1;
-            s.cardBack = CardBackOfDeckNumber(number);
-        } else if (key == kCountDown) {
-            s.countDownScore = value == QLatin1String("True");
-        } else if (key == kMax) {
-            if (const auto n = numberWithin(value, 1, MaxTimeBonus))
-                s.maxTimeBonus = int(*n);
-        } else if (key == kMin) {
-            if (const auto n = numberWithin(value, 1, MaxTimeBonus))
-                s.minTimeBonus = int(*n);
-        } else if (key == kBonus) {
-            if (const auto n = numberWithin(value, 0, MaxBonusScore))
-                s.bonusScore = std::int32_t(*n);
-        } else if (key == kWait) {
-            if (const auto n = numberWithin(value, 0, std::int64_t(MaxWaitSeconds) * 1000))
-                s.waitPeriod = std::int32_t(*n);
-        } else if (key == kPasses) {
-            if (const auto n = numberWithin(value, 0, MaxCardsToPass))
-                s.cardsToPass = int(*n);
-        } else if (key == kState) {
-            if (const auto n = numberWithin(value, 0, 2))
-                s.windowState = int(*n);
-        } else if (key == kWidth) {
-            if (const auto n = numberWithin(value, 1, LargestSizeTw))
-                s.widthTw = int(*n);
-        } else if (key == kHeight) {
-            if (const auto n = numberWithin(value, 1, LargestSizeTw))
-                s.heightTw = int(*n);
-        }
-    }
+    settingsfile::SettingsKeys keys;
+    keys.oneOf(kTime, s.timeLimit, OfferedTimeLimits)
+        .onOff(kSounds, s.soundsOn)
+        .onOff(kMusic, s.musicOn)
+        .on(kDeck,
+            [&s](const QString& value) {
+                // Any text but "1" to "3" is Palm Tree.
+                s.cardBack = DesignOfDeckText(value, DeckNumbering::HotCardsFirst).value_or(CardBackDesign::PalmTree);
+            })
+        .number(kMax, s.maxTimeBonus, 1, MaxTimeBonus)
+        .number(kMin, s.minTimeBonus, 1, MaxTimeBonus)
+        .number(kBonus, s.bonusScore, 0, MaxBonusScore)
+        .number(kWait, s.waitPeriod, 0, std::int64_t(MaxWaitSeconds) * 1000)
+        .onOff(kCountDown, s.countDownScore)
+        .number(kPasses, s.cardsToPass, 0, MaxCardsToPass)
+        .placement(s.windowState, s.widthTw, s.heightTw);
+    keys.readFrom(reader);
     return s;
 }
 
 StackjackSettings LoadSettingsINI(const WindowPlacement& placement)
 {
-    const QString path = appFile(QString::fromLatin1(SettingsFileName));
-    bool opened = false;
-    platform::ItemReader reader = platform::ItemReader::fromFile(path, &opened);
-    if (!opened) {
-        WriteSettingsINI(FirstRunSettings(), placement);
-        reader = platform::ItemReader::fromFile(path, &opened);
-        if (!opened)
-            return {};
-    }
-    return ReadSettingsINI(reader);
+    auto reader =
+        settingsfile::OpenOrCreate(fileName(), [&placement] { WriteSettingsINI(FirstRunSettings(), placement); });
+    return reader ? ReadSettingsINI(*reader) : StackjackSettings{};
 }
 
 void ApplyScoringSettings(const StackjackSettings& s)
@@ -191,17 +87,7 @@ void ApplyScoringSettings(const StackjackSettings& s)
 
 void ApplyWindowPlacement(QWidget& window, const StackjackSettings& s)
 {
-    if (s.windowState) {
-        Qt::WindowStates state = window.windowState() & ~(Qt::WindowMinimized | Qt::WindowMaximized);
-        if (*s.windowState == 1)
-            state |= Qt::WindowMinimized;
-        else if (*s.windowState == 2)
-            state |= Qt::WindowMaximized;
-        window.setWindowState(state);
-    }
-    if ((s.widthTw || s.heightTw) && !(window.windowState() & Qt::WindowMaximized))
-        platform::resizeTw(&window, s.widthTw.value_or(platform::widthTw(&window)),
-                           s.heightTw.value_or(platform::heightTw(&window)));
+    settingsfile::ApplyWindowPlacement(window, s.windowState, s.widthTw, s.heightTw);
 }
 
 StackjackSettingsValues FirstRunSettings()
@@ -238,41 +124,31 @@ StackjackSettingsValues CurrentSettings()
 
 QByteArray SettingsText(const StackjackSettingsValues& v, const WindowPlacement& placement)
 {
-    const bool maximised = placement.state == 2;
-    const std::pair<QString, QString> pairs[] = {
-        {kTime, QString::number(v.timeLimit)},
-        {kSounds, switchText(v.soundsOn)},
-        {kMusic, switchText(v.musicOn)},
-        {kDeck, QString::number(v.deckDesign)},
-        {kMax, QString::number(v.maxTimeBonus)},
-        {kMin, QString::number(v.minTimeBonus)},
-        {kBonus, QString::number(v.bonusScore)},
-        {kWait, QString::number(v.waitPeriod)},
-        {kCountDown, switchText(v.countDownScore)},
-        {kPasses, QString::number(v.cardsToPass)},
-        {kState, QString::number(placement.state)},
-        {kWidth, QString::number(maximised ? MaximisedWidthTw : placement.widthTw)},
-        {kHeight, QString::number(maximised ? MaximisedHeightTw : placement.heightTw)},
-    };
-    QString text;
-    for (const auto& [key, value] : pairs)
-        text += key + QLatin1String("\r\n") + value + QLatin1String("\r\n\r\n");
-    text += QLatin1String("\r\n");
-    return text.toLatin1();
+    return settingsfile::SettingsWriter()
+        .number(kTime, v.timeLimit)
+        .onOff(kSounds, v.soundsOn)
+        .onOff(kMusic, v.musicOn)
+        .number(kDeck, v.deckDesign)
+        .number(kMax, v.maxTimeBonus)
+        .number(kMin, v.minTimeBonus)
+        .number(kBonus, v.bonusScore)
+        .number(kWait, v.waitPeriod)
+        .onOff(kCountDown, v.countDownScore)
+        .number(kPasses, v.cardsToPass)
+        .placement(placement, Maximised)
+        .contents(true);
 }
 
 bool WriteSettingsINI(const StackjackSettingsValues& values, const WindowPlacement& placement)
 {
-    return platform::writeFileAtomically(appFile(QString::fromLatin1(SettingsFileName)), SettingsText(values, placement));
+    return settingsfile::WriteWhole(fileName(), SettingsText(values, placement));
 }
 
 SettingsSaveResult SaveSettingsOnClose(const WindowPlacement& placement)
 {
     if (WriteSettingsINI(CurrentSettings(), placement))
         return {};
-    const QString path = QDir::toNativeSeparators(appFile(QString::fromLatin1(SettingsFileName)));
-    return {false, QStringLiteral("Unable to save your options in ") + path +
-                       QStringLiteral(". The options you changed will not be kept.")};
+    return {false, settingsfile::NotSavedMessage(fileName())};
 }
 
 void CheckForCustom()

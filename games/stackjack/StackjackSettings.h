@@ -4,6 +4,7 @@
 // time limit, card back, switches and placement through its own menu handlers, and
 // ApplyScoringSettings stores the scoring values.
 #include "core/CardBacks.h"
+#include "core/WindowPlacement.h"
 
 #include <QByteArray>
 #include <QString>
@@ -39,12 +40,8 @@ int DeckDesignNumber(CardBackDesign design);
 CardBackDesign CardBackOfDeckNumber(int number);
 
 // 0 normal, 1 minimised, 2 maximised; size in twips.
-struct WindowPlacement {
-    int state = 0;
-    int widthTw = 0;
-    int heightTw = 0;
-};
-WindowPlacement PlacementOf(const QWidget& window);
+using WindowPlacement = settingsfile::WindowPlacement;
+using settingsfile::PlacementOf;
 
 // What the file said. An empty field: the key was missing, or its value was not one the game
 // accepts (a time limit not offered, a number outside the custom-scoring dialog's bounds), so the

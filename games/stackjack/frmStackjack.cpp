@@ -3,8 +3,10 @@
 #include "core/CardImage.h"
 #include "core/ClockSurface.h"
 #include "core/GameScoring.h"
+#include "core/GameSplash.h"
 #include "core/HighScores.h"
 #include "core/SuiteGlobals.h"
+#include "core/TableControls.h"
 #include "core/TimerPie.h"
 #include "games/stackjack/CardTotalPanel.h"
 #include "core/FeltPanel.h"
@@ -12,7 +14,6 @@
 #include "core/ShapeControl.h"
 #include "games/stackjack/StackjackLayout.h"
 #include "games/stackjack/StackjackSettings.h"
-#include "games/stackjack/StackjackSplash.h"
 #include "games/stackjack/StackjackTimeBonus.h"
 #include "platform/Colors.h"
 #include "platform/Label.h"
@@ -28,58 +29,13 @@
 
 using namespace stackjack::layout;
 using platform::setGeometryTw;
-
-namespace {
-const QColor Cream(0xfb, 0xf6, 0xe6);
-const QColor PanelBorder(0x8a, 0x6d, 0x2b);
-const QColor Shadow(0x9c, 0x93, 0x7a);
-const QColor FeltLine(0xd9, 0xc2, 0x7a);
-
-platform::Label* makeLabel(QWidget* parent, const QString& name, const QString& caption, int pointSize, bool bold)
-{
-    auto* label = new platform::Label(parent, caption);
-    label->setObjectName(name);
-    QFont f = label->font();
-    f.setPointSize(pointSize);
-    f.setBold(bold);
-    label->setFont(f);
-    label->adjustSize();
-    return label;
-}
-
-// The board's boxes: cream with a brass rim, rounded.
-ShapeControl* makeBox(QWidget* parent, const QString& name)
-{
-    auto* box = new ShapeControl(parent, Cream, PanelBorder, 1.5, 5);
-    box->setObjectName(name);
-    return box;
-}
-
-LineControl* makeLine(QWidget* parent, const QString& name, const QColor& color)
-{
-    auto* line = new LineControl(parent, color, 2);
-    line->setObjectName(name);
-    return line;
-}
-
-QPushButton* makeButton(QWidget* parent, const QString& name, const QString& caption)
-{
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    // Space and Enter must not press a button that merely has the focus after a click elsewhere.
-    button->setAutoDefault(false);
-    return button;
-}
-} // namespace
+using namespace tablecontrols;
 
 frmStackjack::frmStackjack(QWidget* parent) : GameWindow(QStringLiteral("frmStackjack"), parent)
 {
     buildBoard();
     buildMenus();
-    addStatusBar(4);
-    Timer1->onTimer = [this] { Timer1_Timer(); };
-    Timer2->onTimer = [this] { Timer2_Timer(); };
-    setMinimumFormSizeTw(MinWidth, MinHeight);
+    finishWindowSetup([this] { Timer1_Timer(); }, [this] { Timer2_Timer(); }, MinWidth, MinHeight);
     Form_Load();
 }
 
@@ -87,16 +43,18 @@ frmStackjack::frmStackjack(QWidget* parent) : GameWindow(QStringLiteral("frmStac
 
 void frmStackjack::buildBoard()
 {
-    auto* board = new FeltPanel(this);
     // Light text on the felt; the panels set their own dark text.
-    board->setTextColor(Qt::white);
-    board->setObjectName(QStringLiteral("board"));
-    setCentralWidget(board);
+    FeltPanel* board = addFeltBoard();
 
     buildColumns(board);
     buildBottomRow(board);
     buildRightSide(board);
-    frmSplash = new StackjackSplash(board);
+    // The splash's cards and titles at the design scale.
+    static constexpr GameSplash::Look SplashLook{
+        .cardWidth = 1065, .cardHeight = 1440, .cardLeft = 320, .cardTop = 600, .cardStepX = 400, .cardStepY = 600,
+        .textLeft = 2820, .textWidth = 2700, .companyTop = 900, .nameTop = 1260, .versionTop = 2160,
+        .platformTop = 2460, .namePointSize = 22};
+    frmSplash = new GameSplash(board, SplashLook);
     setGeometryTw(frmSplash, 0, SplashTop, SplashWidth, SplashHeight);
     buildMessages(board);
     connectChangeHandlers();
@@ -158,11 +116,7 @@ void frmStackjack::buildBottomRow(QWidget* board)
     TimerRectangle = makeBox(board, QStringLiteral("TimerRectangle"));
     setGeometryTw(TimerRectangle, 0, SurfaceTop - 30, TimerRectWidth, TimerRectHeight);
     TimerRectangle->hide();
-    Surface = new ClockSurface(board);
-    Surface->setObjectName(QStringLiteral("Surface"));
-    QPalette surfacePalette = Surface->palette();
-    surfacePalette.setColor(QPalette::Window, Cream);
-    Surface->setPalette(surfacePalette);
+    Surface = makeClockSurface(board);
     setGeometryTw(Surface, 0, SurfaceTop, SurfaceSize, SurfaceSize);
     TimerBevelSide = makeLine(board, QStringLiteral("TimerBevelSide"), Shadow);
     TimerBevelBottom = makeLine(board, QStringLiteral("TimerBevelBottom"), Shadow);
@@ -265,9 +219,7 @@ void frmStackjack::Form_Load()
 {
     platform::setMousePointer(this, platform::MousePointer::Hourglass);
     setWindowTitle(gGameTitle);
-    frmSplash->lblProductName->setCaption(gGameTitle);
-    frmSplash->lblCompanyProduct->setCaption(QStringLiteral("Corvanta") + QStringLiteral(" Presents"));
-    frmSplash->lblVersion->setCaption(QStringLiteral("Version ") + QStringLiteral("4.0"));
+    frmSplash->showTitles();
 
     // Without the built-in scoring a settings file that cannot be read would leave every round worth 0.
     SetStackjackDefaults();
@@ -286,14 +238,7 @@ void frmStackjack::Form_Load()
     // A file that cannot be opened is first written from the built-in values; what it says is applied
     // through the menus' own handlers, so the check marks, top score and deck picture follow it.
     const stackjack::StackjackSettings settings = stackjack::LoadSettingsINI(stackjack::PlacementOf(*this));
-    if (settings.timeLimit)
-        chooseTimeLimit(*settings.timeLimit);
-    if (settings.soundsOn)
-        setSoundsOn(*settings.soundsOn);
-    if (settings.musicOn)
-        setMusicOn(*settings.musicOn);
-    if (settings.cardBack)
-        chooseCardBack(*settings.cardBack);
+    applyMenuOptions(settings);
     // Also recomputes the decrement: "[Time]" came before the time bonuses it depends on.
     stackjack::ApplyScoringSettings(settings);
     stackjack::ApplyWindowPlacement(*this, settings);
@@ -303,8 +248,7 @@ void frmStackjack::Form_Load()
     recordStartTime();
     if (gPassesLeft == 0)
         cmdPass->setEnabled(false);
-    for (CardImage* image : frmSplash->imgSplashImage)
-        image->setPictureByKey(QStringLiteral("BACK"));
+    frmSplash->showBacks();
     frmSplash->show();
     startSplash();
     centreWindow();

@@ -10,9 +10,9 @@
 
 class CardImage;
 class CardTotalPanel;
+class GameSplash;
 class LineControl;
 class ShapeControl;
-class StackjackSplash;
 namespace stackjack {
 struct RoundTransition;
 }
@@ -51,7 +51,7 @@ public:
     QPushButton* cmdQuit = nullptr;
     QPushButton* cmdPass = nullptr;
     QPushButton* cmdGiveUp = nullptr;
-    StackjackSplash* frmSplash = nullptr;
+    GameSplash* frmSplash = nullptr;
     QAction* mnuExit = nullptr;
     QMenu* mnuOptions = nullptr; // the options menu, for the entries that open dialogs
 

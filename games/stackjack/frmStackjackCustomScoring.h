@@ -3,18 +3,13 @@
 // per round and the count-down of a taken score. Shown modally between games ("&User Options...").
 // Each field that passes its check is stored at once; the dialog closes on an OK that refuses nothing,
 // or on Cancel, which takes back nothing an earlier OK stored.
+#include "core/UserOptionsDialog.h"
 #include "games/stackjack/StackjackCustomScoring.h"
 
-#include <QDialog>
-
 class QCheckBox;
-class QGroupBox;
-class QLabel;
-class QLineEdit;
-class QPushButton;
 class GameForm;
 
-class frmStackjackCustomScoring : public QDialog {
+class frmStackjackCustomScoring : public UserOptionsDialog {
     Q_OBJECT
 public:
     // Form: the game window, whose status-bar panel 1 shows the bonus-round target after an OK
@@ -34,16 +29,9 @@ public:
     QLineEdit* txtNumberOfCardsToPass;
     QCheckBox* chkCountScore;
     QLabel* lblInfo;
-    QPushButton* cmdOK;
-    QPushButton* cmdCancel;
-    QPushButton* cmdDefault;
 
-    void cmdOK_Click();
-    void cmdCancel_Click();
-    void cmdDefault_Click();
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
+    void cmdOK_Click() override;
+    void cmdDefault_Click() override;
 
 private:
     void Form_Load();

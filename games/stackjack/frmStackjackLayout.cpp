@@ -2,11 +2,11 @@
 // size themselves to their captions and keep themselves centred.
 #include "core/CardImage.h"
 #include "core/ClockSurface.h"
+#include "core/GameSplash.h"
 #include "games/stackjack/CardTotalPanel.h"
 #include "games/stackjack/StackjackLayout.h"
 #include "core/LineControl.h"
 #include "core/ShapeControl.h"
-#include "games/stackjack/StackjackSplash.h"
 #include "games/stackjack/frmStackjack.h"
 #include "platform/Conversions.h"
 #include "platform/Label.h"

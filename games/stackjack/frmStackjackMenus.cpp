@@ -8,34 +8,25 @@
 #include "games/stackjack/StackjackTimeBonus.h"
 #include "games/stackjack/frmStackjack.h"
 #include "games/stackjack/frmStackjackCustomScoring.h"
-#include "platform/MessageBox.h"
 
 #include <QAction>
-#include <QDir>
-#include <QFileInfo>
 #include <QMenu>
 
 namespace {
 const QString FileBase = QStringLiteral("HiScores");
 const QString DefaultScore = QStringLiteral("50000");
-
-QKeySequence ctrl(char letter) { return QKeySequence(QStringLiteral("Ctrl+") + QLatin1Char(letter)); }
-
-void addSeparator(QMenu* menu, const char* name) { menu->addSeparator()->setObjectName(QLatin1String(name)); }
 } // namespace
 
 void frmStackjack::buildMenus()
 {
-    QMenu* file = addTopMenu(QStringLiteral("&File"));
-    file->menuAction()->setObjectName(QStringLiteral("mnuFile"));
+    QMenu* file = addTopMenu(QStringLiteral("&File"), QStringLiteral("mnuFile"));
     mnuPlay = addEntry(file, QStringLiteral("mnuPlay"), QStringLiteral("&Play"), ctrl('P'), [this] { Play(); });
     mnuPause = addEntry(file, QStringLiteral("mnuPause"), QStringLiteral("Pau&se"), ctrl('S'), [this] { PauseGame(); });
     mnuPause->setEnabled(false);
     addSeparator(file, "mnuBreakone");
     mnuExit = addEntry(file, QStringLiteral("mnuExit"), QStringLiteral("E&xit"), ctrl('X'), [this] { close(); });
 
-    mnuOptions = addTopMenu(QStringLiteral("&Options"));
-    mnuOptions->menuAction()->setObjectName(QStringLiteral("mnuOptions"));
+    mnuOptions = addTopMenu(QStringLiteral("&Options"), QStringLiteral("mnuOptions"));
     addEntry(mnuOptions, QStringLiteral("mnuViewHighScores"), QStringLiteral("&View High Scores..."), ctrl('V'),
              [this] { mnuViewHighScores_Click(); });
     addEntry(mnuOptions, QStringLiteral("mnuClearHighScores"), QStringLiteral("&Clear High Scores"), ctrl('C'),
@@ -57,10 +48,7 @@ void frmStackjack::buildMenus()
                 {CardBackDesign::PalmTree, CardBackDesign::NightCastle, CardBackDesign::MagicHands,
                  CardBackDesign::HotCards});
 
-    QMenu* help = addHelpMenu();
-    for (QAction* entry : help->actions())
-        if (entry->isSeparator())
-            entry->setObjectName(QStringLiteral("mnuBreakthree"));
+    nameSeparators(addHelpMenu(), QStringLiteral("mnuBreakthree"));
 }
 
 void frmStackjack::onTimeLimitChosen()
@@ -79,29 +67,15 @@ void frmStackjack::onCardBackChosen(CardBackDesign design)
 
 void frmStackjack::mnuViewHighScores_Click()
 {
-    runDialog(DialogPause::AroundDialog, [this] {
-        // A limit never played has no table yet; one that exists but cannot be read is kept for the player.
-        const QString table = HighScoreTablePath(FileBase, Name());
-        if (!QFileInfo::exists(table))
-            WriteDefaultHighScores(FileBase, *this, DefaultScore);
-        frmHighScores::showModal(this);
-    });
+    runDialog(DialogPause::AroundDialog, [this] { showHighScoreTable(FileBase, DefaultScore); });
 }
 
 void frmStackjack::mnuClearHighScores_Click()
 {
     runDialog(DialogPause::AroundDialog, [this] {
-        const int answer = platform::MsgBox(QStringLiteral("This will clear all High Scores. Are You Sure?"),
-                                            platform::vbYesNo | platform::vbQuestion, gGameTitle);
-        if (answer != platform::vbYes)
+        if (!confirmClearHighScores())
             return;
-        // Only the table of the limit in force is reset.
-        const QString table = HighScoreTablePath(FileBase, Name());
-        if (!WriteDefaultHighScoreTable(table, DefaultScore))
-            platform::MsgBox(QStringLiteral("Unable to clear the High Scores: ") + QDir::toNativeSeparators(table)
-                                 + QStringLiteral(" could not be written."),
-                             platform::vbExclamation, gGameTitle);
-        ShowTopHighScore(FileBase, *this, DefaultScore);
+        resetHighScoreTable(FileBase, DefaultScore);
     });
 }
 

@@ -1,15 +1,14 @@
 #include "games/tallies/TalliesSettings.h"
 
+#include "core/SettingsFile.h"
+#include "core/SettingsKeys.h"
+#include "core/SettingsWriter.h"
 #include "core/SuiteGlobals.h"
 #include "games/tallies/TalliesState.h"
 #include "platform/Conversions.h"
 #include "platform/ItemReader.h"
-#include "platform/TextFile.h"
-#include "platform/Twips.h"
 
 #include <QDir>
-#include <QStringList>
-#include <QWidget>
 #include <cmath>
 #include <cstdint>
 #include <limits>
@@ -18,11 +17,7 @@ namespace tallies {
 
 namespace {
 const QString FileName = QStringLiteral("Tallies.Ini");
-constexpr int MaximisedWidth = 9540;
-constexpr int MaximisedHeight = 7200;
-
-QString number(std::int64_t n) { return platform::Str(n).trimmed(); }
-QString word(bool b) { return b ? QStringLiteral("True") : QStringLiteral("False"); }
+constexpr settingsfile::MaximisedSize Maximised{9540, 7200};
 
 // A value that must be a number, as an assignment to a numeric property reads it.
 std::optional<double> strictNumber(const QString& text)
@@ -45,14 +40,8 @@ std::optional<int> windowSize(const QString& text)
 
 TalliesWindowPlacement placementOf(const QWidget* window)
 {
-    TalliesWindowPlacement p;
-    if (window->isMinimized())
-        p.state = 1;
-    else if (window->isMaximized())
-        p.state = 2;
-    p.width = platform::widthTw(window);
-    p.height = platform::heightTw(window);
-    return p;
+    const settingsfile::WindowPlacement p = settingsfile::PlacementOf(*window);
+    return {p.state, p.widthTw, p.heightTw};
 }
 
 TalliesSettingsValues CurrentTalliesSettings(const TalliesWindowPlacement& window)
@@ -67,25 +56,21 @@ TalliesSettingsValues DefaultTalliesSettings(const TalliesWindowPlacement& windo
 
 QByteArray SettingsINIText(const TalliesSettingsValues& v)
 {
-    const bool maximised = v.window.state == 2;
-    const QStringList pairs = {
-        QStringLiteral("[Color]\r\n") + number(v.selectionColor),
-        QStringLiteral("[Play Music]\r\n") + word(v.playMusic),
-        QStringLiteral("[Time]\r\n") + number(v.timeLimit),
-        QStringLiteral("[DrawTimer]\r\n") + word(v.drawTimer),
-        QStringLiteral("[Play Sounds]\r\n") + word(v.playSounds),
-        QStringLiteral("[CardGoal]\r\n") + number(v.cardGoal),
-        QStringLiteral("[State]\r\n") + number(v.window.state),
-        QStringLiteral("[Width]\r\n") + number(maximised ? MaximisedWidth : v.window.width),
-        QStringLiteral("[Height]\r\n") + number(maximised ? MaximisedHeight : v.window.height),
-        QStringLiteral("[Deck]\r\n") + number(v.deckDesign),
-    };
-    return (pairs.join(QStringLiteral("\r\n\r\n")) + QStringLiteral("\r\n\r\n")).toLatin1();
+    return settingsfile::SettingsWriter()
+        .number(QStringLiteral("[Color]"), v.selectionColor)
+        .onOff(QStringLiteral("[Play Music]"), v.playMusic)
+        .number(QStringLiteral("[Time]"), v.timeLimit)
+        .onOff(QStringLiteral("[DrawTimer]"), v.drawTimer)
+        .onOff(QStringLiteral("[Play Sounds]"), v.playSounds)
+        .number(QStringLiteral("[CardGoal]"), v.cardGoal)
+        .placement({v.window.state, v.window.width, v.window.height}, Maximised)
+        .number(QStringLiteral("[Deck]"), v.deckDesign)
+        .contents(false);
 }
 
 bool WriteSettingsINI(const TalliesSettingsValues& values)
 {
-    return platform::writeFileAtomically(appFile(FileName), SettingsINIText(values));
+    return settingsfile::WriteWhole(FileName, SettingsINIText(values));
 }
 
 TalliesSettingsWriteResult WriteSettingsOnClose(const TalliesWindowPlacement& window)
@@ -97,67 +82,48 @@ TalliesSettingsWriteResult WriteSettingsOnClose(const TalliesWindowPlacement& wi
 }
 
 namespace {
+// A value that cannot be converted ends the reading there; the keys before it stand.
 TalliesSettings parseItems(platform::ItemReader& items, int windowStateBefore)
 {
-    static const QStringList Colors = {"0", "1", "2", "3", "4", "5"};
-    static const QStringList Times = {"30", "60", "90", "120", "150", "180"};
-    static const QStringList Designs = {"1", "2", "3", "4"};
-    static const QStringList Keys = {"[Color]",    "[Time]", "[DrawTimer]", "[Play Sounds]", "[Play Music]",
-                                     "[CardGoal]", "[Deck]", "[State]",     "[Width]",       "[Height]"};
-
     TalliesSettings s;
     int state = windowStateBefore;
-    while (!items.atEnd()) {
-        const QString key = items.next();
-        if (!Keys.contains(key))
-            continue;
-        if (items.atEnd()) {
-            s.stoppedEarly = true;
-            break;
-        }
-        const QString value = items.next();
-
-        if (key == QLatin1String("[Color]")) {
-            if (Colors.contains(value))
-                s.selectionColor = value.toInt();
-        } else if (key == QLatin1String("[Time]")) {
-            if (Times.contains(value))
-                s.timeLimit = value.toInt();
-        } else if (key == QLatin1String("[DrawTimer]")) {
-            s.drawTimer = value == QLatin1String("True");
-        } else if (key == QLatin1String("[Play Sounds]")) {
-            s.playSounds = value == QLatin1String("True");
-        } else if (key == QLatin1String("[Play Music]")) {
-            s.playMusic = value == QLatin1String("True");
-        } else if (key == QLatin1String("[CardGoal]")) {
-            const auto goal = platform::roundHalfEven(platform::Val(value));
-            if (goal < std::numeric_limits<std::int16_t>::min() || goal > std::numeric_limits<std::int16_t>::max()) {
-                s.stoppedEarly = true;
-                break;
-            }
-            s.cardGoal = int(goal);
-        } else if (key == QLatin1String("[Deck]")) {
-            if (Designs.contains(value))
-                s.deckDesign = value.toInt();
-        } else if (key == QLatin1String("[State]")) {
-            const auto v = strictNumber(value);
-            const auto code = v ? platform::roundHalfEven(*v) : -1;
-            if (code < 0 || code > 2) {
-                s.stoppedEarly = true;
-                break;
-            }
-            state = int(code);
-            s.windowState = state;
-        } else {
-            const auto size = windowSize(value);
-            if (!size) {
-                s.stoppedEarly = true;
-                break;
-            }
-            if (state != 2)
-                (key == QLatin1String("[Width]") ? s.width : s.height) = *size;
-        }
-    }
+    auto size = [&state](std::optional<int>& field) {
+        return [&state, &field](const QString& value) {
+            const auto v = windowSize(value);
+            if (v && state != 2) // a maximised window keeps its normal size for restoring
+                field = *v;
+            return v.has_value();
+        };
+    };
+    settingsfile::SettingsKeys keys;
+    keys.oneOf(QStringLiteral("[Color]"), s.selectionColor, {0, 1, 2, 3, 4, 5})
+        .oneOf(QStringLiteral("[Time]"), s.timeLimit, {30, 60, 90, 120, 150, 180})
+        .onOff(QStringLiteral("[DrawTimer]"), s.drawTimer)
+        .onOff(QStringLiteral("[Play Sounds]"), s.playSounds)
+        .onOff(QStringLiteral("[Play Music]"), s.playMusic)
+        .onOrStop(QStringLiteral("[CardGoal]"),
+                  [&s](const QString& value) {
+                      const auto goal = platform::roundHalfEven(platform::Val(value));
+                      if (goal < std::numeric_limits<std::int16_t>::min() ||
+                          goal > std::numeric_limits<std::int16_t>::max())
+                          return false;
+                      s.cardGoal = int(goal);
+                      return true;
+                  })
+        .oneOf(QStringLiteral("[Deck]"), s.deckDesign, {1, 2, 3, 4})
+        .onOrStop(QStringLiteral("[State]"),
+                  [&s, &state](const QString& value) {
+                      const auto v = strictNumber(value);
+                      const auto code = v ? platform::roundHalfEven(*v) : -1;
+                      if (code < 0 || code > 2)
+                          return false;
+                      state = int(code);
+                      s.windowState = state;
+                      return true;
+                  })
+        .onOrStop(QStringLiteral("[Width]"), size(s.width))
+        .onOrStop(QStringLiteral("[Height]"), size(s.height));
+    s.stoppedEarly = !keys.readFrom(items);
     return s;
 }
 } // namespace
@@ -170,15 +136,9 @@ TalliesSettings ParseSettingsINI(const QString& contents, int windowStateBefore)
 
 TalliesSettings ReadSettingsINI(const TalliesWindowPlacement& windowAtLoad)
 {
-    bool opened = false;
-    auto items = platform::ItemReader::fromFile(appFile(FileName), &opened);
-    if (!opened) {
-        WriteSettingsINI(DefaultTalliesSettings(windowAtLoad));
-        items = platform::ItemReader::fromFile(appFile(FileName), &opened);
-        if (!opened)
-            return {};
-    }
-    return parseItems(items, windowAtLoad.state);
+    auto writeDefaults = [&windowAtLoad] { WriteSettingsINI(DefaultTalliesSettings(windowAtLoad)); };
+    auto items = settingsfile::OpenOrCreate(FileName, writeDefaults);
+    return items ? parseItems(*items, windowAtLoad.state) : TalliesSettings{};
 }
 
 } // namespace tallies

@@ -86,14 +86,10 @@ frmTallies::frmTallies(QWidget* parent) : GameWindow(QStringLiteral("frmTallies"
     buildSplash();
     buildButtons();
     buildMenus();
-    addStatusBar(4);
+    finishWindowSetup([this] { Timer1_Timer(); }, [this] { Timer2_Timer(); }, FormWidth, FormHeight);
     // Until the first deal only the boxes of the score, tallies and round show on the table.
     CardTotalVisible(false);
-
-    Timer1->onTimer = [this] { Timer1_Timer(); };
-    Timer2->onTimer = [this] { Timer2_Timer(); };
     Timer4->setInterval(250);
-    setMinimumFormSizeTw(FormWidth, FormHeight);
 
     Form_Load();
 }

@@ -4,6 +4,7 @@
 // rules live in the tallies engine; the window shows its state, plays the sounds and runs the
 // count-ups, flashes and waits of each round's end.
 #include "core/GameWindow.h"
+#include "core/SplashCascade.h"
 
 #include <QString>
 #include <array>
@@ -165,11 +166,7 @@ public:
     bool gameInProgress() const { return mGameInProgress; }
 
     // Splash animation state kept between ticks of Timer4.
-    struct Splash {
-        int Position = 0;
-        bool Forward = false;
-        bool ShowBacks = false;
-    };
+    using Splash = SplashCascade;
     const Splash& splash() const { return mSplash; }
 
 protected:

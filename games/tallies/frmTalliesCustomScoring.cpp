@@ -2,24 +2,20 @@
 
 #include "core/GameScoring.h"
 #include "core/SuiteGlobals.h"
+#include "games/tallies/TalliesCustomScoring.h"
 #include "platform/Conversions.h"
 #include "platform/Label.h"
 #include "platform/MessageBox.h"
 #include "platform/StatusBar.h"
 #include "platform/Twips.h"
 
-#include <QEvent>
 #include <QGroupBox>
 #include <QLineEdit>
-#include <QPushButton>
-#include <array>
 #include <cstdint>
 
 namespace {
 constexpr int ClientWidth = 6000;
 constexpr int ClientHeight = 3900;
-constexpr double Lowest = 1;
-constexpr double Highest = 5000000;
 
 QString plainNumber(std::int32_t n) { return platform::Str(std::int64_t(n)).trimmed(); }
 
@@ -43,22 +39,15 @@ QString comboCaption(int goal)
 } // namespace
 
 frmTalliesCustomScoring::frmTalliesCustomScoring(platform::StatusBar* statusBar, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
-      m_statusBar(statusBar)
+    : UserOptionsDialog(parent, ClientWidth, ClientHeight), m_statusBar(statusBar)
 {
-    using platform::setGeometryTw;
-    setModal(true);
-    setFixedSize(platform::toPixels(ClientWidth), platform::toPixels(ClientHeight));
-
-    fraScoring = new QGroupBox(QStringLiteral("Apptitle Scoring Options"), this);
-    setGeometryTw(fraScoring, 120, 60, 5760, 2280);
+    setReselectAfterClick(false);
+    fraScoring = addFrame(QStringLiteral("Apptitle Scoring Options"), {120, 60, 5760, 2280});
 
     auto row = [&](platform::Label*& label, QLineEdit*& box, const QString& caption, int top) {
         label = new platform::Label(fraScoring, caption);
-        setGeometryTw(label, 180, top + 45, 3960, 255);
-        box = new QLineEdit(fraScoring);
-        setGeometryTw(box, 4260, top, 1305, 315);
-        box->installEventFilter(this);
+        platform::setGeometryTw(label, 180, top + 45, 3960, 255);
+        box = addNumberBox(fraScoring, {4260, top, 1305, 315});
     };
     row(lblBouns, txtBonus, QStringLiteral("Score required for Bonus Round:"), 360);
     row(lblCompletion, txtCompletion, QStringLiteral("Score awarded for upper completion:"), 840);
@@ -66,30 +55,22 @@ frmTalliesCustomScoring::frmTalliesCustomScoring(platform::StatusBar* statusBar,
     row(lblTimeBonus, txtTimeBonus, QStringLiteral("Score awarded for Time Bonus (per second):"), 1800);
 
     lblCustom = new platform::Label(this);
-    setGeometryTw(lblCustom, 180, 2460, 5640, 480);
+    platform::setGeometryTw(lblCustom, 180, 2460, 5640, 480);
     lblCustom->setWordWrap(true);
 
-    auto button = [&](const QString& caption, int left, void (frmTalliesCustomScoring::*handler)()) {
-        auto* b = new QPushButton(caption, this);
-        setGeometryTw(b, left, 3180, 1215, 375);
-        connect(b, &QPushButton::clicked, this, handler);
-        return b;
-    };
-    cmdOK = button(QStringLiteral("&OK"), 780, &frmTalliesCustomScoring::cmdOK_Click);
-    cmdCancel = button(QStringLiteral("&Cancel"), 2393, &frmTalliesCustomScoring::cmdCancel_Click);
-    cmdDefault = button(QStringLiteral("&Default"), 4005, &frmTalliesCustomScoring::cmdDefault_Click);
-    cmdOK->setDefault(true);
-    cmdOK->setAutoDefault(true);
-    cmdCancel->setAutoDefault(false);
-    cmdDefault->setAutoDefault(false);
+    addButtons({.top = 3180,
+                .width = 1215,
+                .okLeft = 780,
+                .cancelLeft = 2393,
+                .defaultLeft = 4005,
+                .onlyOkAutoDefault = true});
 
     Form_Load();
 }
 
 void frmTalliesCustomScoring::Form_Load()
 {
-    platform::centreOnScreen(this);
-    setWindowTitle(gGameTitle + QStringLiteral(" User Options"));
+    openCentred();
     lblCustom->setCaption(QStringLiteral("Note: Any high score attained using customized scoring will be denoted by an "
                                          "asterisk in the High Score table."));
     txtBonus->setText(plainNumber(gTalliesBonusScore));
@@ -97,15 +78,6 @@ void frmTalliesCustomScoring::Form_Load()
     txtTalliesBonus->setText(plainNumber(gTalliesComboBonus));
     txtTimeBonus->setText(plainNumber(gTimeBonus));
     lblTalliesBonus->setCaption(comboCaption(gCardGoal));
-}
-
-bool frmTalliesCustomScoring::eventFilter(QObject* watched, QEvent* event)
-{
-    // Typing replaces the whole value.
-    if (event->type() == QEvent::FocusIn)
-        if (auto* box = qobject_cast<QLineEdit*>(watched))
-            box->selectAll();
-    return QDialog::eventFilter(watched, event);
 }
 
 void frmTalliesCustomScoring::cmdDefault_Click()
@@ -116,44 +88,23 @@ void frmTalliesCustomScoring::cmdDefault_Click()
     txtTimeBonus->setText(plainNumber(TalliesDefaults::TimeBonus));
 }
 
-void frmTalliesCustomScoring::cmdCancel_Click() { reject(); }
-
 void frmTalliesCustomScoring::cmdOK_Click()
 {
-    struct Field {
-        QLineEdit* box;
-        const char* message;
-    };
-    const std::array<Field, 4> fields = {{
-        {txtBonus, "Sorry, the score required for a Bonus Round must fall between 1 and 5,000,000."},
-        {txtCompletion,
-         "Sorry, the score awarded for completing the upper playing area must fall between 1 and 5,000,000."},
-        {txtTalliesBonus, "Sorry, the score awarded for each eleven combination must fall between 1 and 5,000,000."},
-        {txtTimeBonus, "Sorry, the score awarded for each second remaining in the game after selecting 'Take Score' "
-                       "must fall between 1 and 5,000,000."},
-    }};
-    std::array<std::int32_t, 4> values{};
-    for (std::size_t i = 0; i < fields.size(); ++i) {
-        const double v = platform::Val(fields[i].box->text());
-        if (!(v >= Lowest && v <= Highest)) {
-            platform::MsgBox(QString::fromLatin1(fields[i].message), platform::vbOKOnly | platform::vbExclamation,
-                             gGameTitle);
-            fields[i].box->setFocus();
-            fields[i].box->selectAll();
-            return;
-        }
-        values[i] = std::int32_t(platform::roundHalfEven(v));
+    QLineEdit* const boxes[tallies::CustomFieldCount] = {txtBonus, txtCompletion, txtTalliesBonus, txtTimeBonus};
+    tallies::CustomEntries entries;
+    for (int i = 0; i < tallies::CustomFieldCount; ++i)
+        entries[i] = boxes[i]->text();
+    const tallies::CustomCheck check = tallies::CheckCustomScoring(entries);
+    if (check.refused) {
+        // Only the first bad value is reported, and nothing is stored until all pass.
+        QLineEdit* box = boxes[int(*check.refused)];
+        platform::MsgBox(check.message, platform::vbOKOnly | platform::vbExclamation, gGameTitle);
+        box->setFocus();
+        box->selectAll();
+        return;
     }
-
-    gTalliesBonusScore = values[0];
-    gTalliesCompletionBonus = values[1];
-    gTalliesComboBonus = values[2];
-    gTimeBonus = values[3];
+    tallies::StoreCustomScoring(check.values);
     if (m_statusBar)
-        m_statusBar->setPanelText(1, QStringLiteral("Make ") + platform::formatGrouped(gTalliesBonusScore) +
-                                         QStringLiteral(" for Bonus Round!   "));
-    gCustomScoring = !(gTalliesBonusScore == TalliesDefaults::BonusScore &&
-                       gTalliesCompletionBonus == TalliesDefaults::CompletionBonus &&
-                       gTalliesComboBonus == TalliesDefaults::ComboBonus && gTimeBonus == TalliesDefaults::TimeBonus);
+        m_statusBar->setPanelText(1, tallies::BonusRoundStatusText());
     accept();
 }

@@ -1,17 +1,16 @@
 #pragma once
 // The dialog that replaces the four Tallies scoring values between games. OK stores them (and marks
 // scores made with anything but the defaults); Cancel changes nothing.
-#include <QDialog>
+#include "core/UserOptionsDialog.h"
 
 class QGroupBox;
 class QLineEdit;
-class QPushButton;
 namespace platform {
 class Label;
 class StatusBar;
 }
 
-class frmTalliesCustomScoring : public QDialog {
+class frmTalliesCustomScoring : public UserOptionsDialog {
     Q_OBJECT
 public:
     // statusBar: the game window's, whose first panel shows the new bonus-round score; may be null.
@@ -27,16 +26,9 @@ public:
     QLineEdit* txtCompletion;
     QLineEdit* txtTalliesBonus;
     QLineEdit* txtTimeBonus;
-    QPushButton* cmdOK;
-    QPushButton* cmdCancel;
-    QPushButton* cmdDefault;
 
-    void cmdOK_Click();
-    void cmdCancel_Click();
-    void cmdDefault_Click();
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
+    void cmdOK_Click() override;
+    void cmdDefault_Click() override;
 
 private:
     void Form_Load();

@@ -12,24 +12,17 @@
 #include "games/tallies/TalliesState.h"
 #include "games/tallies/frmTalliesCustomScoring.h"
 #include "platform/Label.h"
-#include "platform/MessageBox.h"
 #include "platform/StatusBar.h"
 #include "platform/Timer.h"
 
 #include <QAction>
-#include <QDir>
 #include <QEvent>
-#include <QFileInfo>
 #include <QMenu>
 #include <QPushButton>
 
 namespace {
 const QString FileBase = QStringLiteral("HiScores");
 const QString DefaultScore = QStringLiteral("50000");
-
-QKeySequence ctrl(char letter) { return QKeySequence(QStringLiteral("Ctrl+") + QLatin1Char(letter)); }
-
-void addSeparator(QMenu* menu, const char* name) { menu->addSeparator()->setObjectName(QLatin1String(name)); }
 
 QAction* checkable(QAction* entry, bool checked = false)
 {
@@ -41,8 +34,7 @@ QAction* checkable(QAction* entry, bool checked = false)
 
 void frmTallies::buildMenus()
 {
-    QMenu* game = addTopMenu(QStringLiteral("&Game"));
-    game->menuAction()->setObjectName(QStringLiteral("mnuFile"));
+    QMenu* game = addTopMenu(QStringLiteral("&Game"), QStringLiteral("mnuFile"));
     mnuPlay = addEntry(game, QStringLiteral("mnuPlay"), QStringLiteral("&Play"), ctrl('P'), [this] { mnuPlay_Click(); });
     mnuTakeScore = addEntry(game, QStringLiteral("mnuTakeScore"), QStringLiteral("&Take Score"), ctrl('T'),
                             [this] { mnuTakeScore_Click(); });
@@ -55,8 +47,7 @@ void frmTallies::buildMenus()
     addSeparator(game, "mnuSep11");
     mnuExit = addEntry(game, QStringLiteral("mnuExit"), QStringLiteral("E&xit"), ctrl('X'), [this] { mnuExit_Click(); });
 
-    QMenu* options = addTopMenu(QStringLiteral("&Options"));
-    options->menuAction()->setObjectName(QStringLiteral("mnuOptions"));
+    QMenu* options = addTopMenu(QStringLiteral("&Options"), QStringLiteral("mnuOptions"));
     mnuViewHiScore = addEntry(options, QStringLiteral("mnuViewHiScore"), QStringLiteral("&View High Scores..."), ctrl('V'),
                               [this] { mnuViewHiScore_Click(); });
     mnuClear = addEntry(options, QStringLiteral("mnuClear"), QStringLiteral("&Cear High Scores..."), ctrl('C'),
@@ -108,10 +99,7 @@ void frmTallies::buildMenus()
     addDeckMenu(options, QStringLiteral("Dec&k"));
     mnuPalm->setChecked(true);
 
-    QMenu* help = addHelpMenu(QStringLiteral("&Rules..."), QStringLiteral("&About..."));
-    for (QAction* entry : help->actions())
-        if (entry->isSeparator())
-            entry->setObjectName(QStringLiteral("mnuSep2"));
+    nameSeparators(addHelpMenu(QStringLiteral("&Rules..."), QStringLiteral("&About...")), QStringLiteral("mnuSep2"));
 }
 
 QAction* frmTallies::goalEntry(int Goal) const
@@ -181,29 +169,15 @@ void frmTallies::mnuDrawTimer_Click()
 
 void frmTallies::mnuViewHiScore_Click()
 {
-    runDialog(DialogPause::AroundDialog, [this] {
-        // A goal or time limit never played has no table yet; one that is there but cannot be read
-        // is the player's and is left alone.
-        if (!QFileInfo::exists(HighScoreTablePath(FileBase, Name())))
-            WriteDefaultHighScores(FileBase, *this, DefaultScore);
-        frmHighScores::showModal(this);
-    });
+    runDialog(DialogPause::AroundDialog, [this] { showHighScoreTable(FileBase, DefaultScore); });
 }
 
 void frmTallies::mnuClear_Click()
 {
     runDialog(DialogPause::AroundDialog, [this] {
-        const int answer = platform::MsgBox(QStringLiteral("This will clear all High Scores. Are You Sure?"),
-                                            platform::vbYesNo | platform::vbQuestion, gGameTitle);
-        if (answer != platform::vbYes)
+        if (!confirmClearHighScores())
             return;
-        const QString table = HighScoreTablePath(FileBase, Name());
-        if (!WriteDefaultHighScoreTable(table, DefaultScore))
-            platform::MsgBox(QStringLiteral("Unable to clear the High Scores: ") + QDir::toNativeSeparators(table) +
-                                 QStringLiteral(" could not be written."),
-                             platform::vbExclamation, gGameTitle);
-        // The top score shown must not outlive the table it came from.
-        ShowTopHighScore(FileBase, *this, DefaultScore);
+        resetHighScoreTable(FileBase, DefaultScore);
     });
 }
 

@@ -308,20 +308,9 @@ void frmTallies::Timer2_Timer() { DrawTimerPie(PieAngle(gPieElapsed, gTimeLimit)
 
 void frmTallies::Timer4_Timer()
 {
-    Splash& s = mSplash;
-    CardImage* image = imgSplashImage[s.Position];
-    image->lower();
-    if (s.Forward) {
-        image->setPictureByKey(s.ShowBacks ? QStringLiteral("BACK") : QStringLiteral("Talmark"));
-        if (++s.Position == int(imgSplashImage.size())) {
-            s.Forward = false;
-            s.Position = int(imgSplashImage.size()) - 1;
-        }
-    } else if (--s.Position < 0) {
-        s.Forward = true;
-        s.Position = 0;
-        s.ShowBacks = !s.ShowBacks;
-    }
+    mSplash.step(imgSplashImage, [](CardImage* image, bool back) {
+        image->setPictureByKey(back ? QStringLiteral("BACK") : QStringLiteral("Talmark"));
+    });
 }
 
 // ---- Closing ----

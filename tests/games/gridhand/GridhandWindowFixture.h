@@ -2,6 +2,7 @@
 // The Gridhand window loaded in a fresh program folder, with instant waits, a fake clock, a recording
 // sound device and a scripted name prompt. Cards are laid into the round's deck before they are
 // placed, so each round plays exactly the cards a test names.
+#include "core/GameSplash.h"
 #include "support/PlatformFakes.h"
 #include "support/RecordingAudio.h"
 #include "core/CardImage.h"
@@ -9,7 +10,6 @@
 #include "core/GameScoring.h"
 #include "core/HighScores.h"
 #include "core/SuiteGlobals.h"
-#include "games/gridhand/GridhandSplash.h"
 #include "games/gridhand/frmGridhand.h"
 #include "platform/Colors.h"
 #include "platform/Label.h"

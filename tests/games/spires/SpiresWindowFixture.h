@@ -1,6 +1,7 @@
 #pragma once
 // The Spires window loaded in a fresh program folder, with instant waits, a fake clock, a recording
 // sound device and a scripted name prompt. Tests lay the ranks they need into the dealt places.
+#include "core/GameSplash.h"
 #include "support/PlatformFakes.h"
 #include "support/RecordingAudio.h"
 #include "core/CardImage.h"
@@ -17,7 +18,6 @@
 #include "platform/Timer.h"
 #include "platform/Twips.h"
 #include "platform/Wait.h"
-#include "games/spires/SpiresSplash.h"
 
 #include <QApplication>
 #include <QDir>

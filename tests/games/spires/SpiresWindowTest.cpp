@@ -1,6 +1,6 @@
 #include "SpiresWindowFixture.h"
 
-#include "games/spires/SpiresSplash.h"
+#include "core/GameSplash.h"
 #include "support/Screenshot.h"
 
 #include <QApplication>

@@ -1,6 +1,6 @@
 #include "StackjackWindowFixture.h"
 
-#include "games/stackjack/StackjackSplash.h"
+#include "core/GameSplash.h"
 #include "support/Screenshot.h"
 
 #include <algorithm>

@@ -1,6 +1,6 @@
 #include "StackjackWindowFixture.h"
+#include "core/GameSplash.h"
 
-#include "games/stackjack/StackjackSplash.h"
 
 #include <QDir>
 #include <algorithm>

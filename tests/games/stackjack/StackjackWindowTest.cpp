@@ -1,7 +1,7 @@
 #include "StackjackWindowFixture.h"
 
+#include "core/GameSplash.h"
 #include "core/LineControl.h"
-#include "games/stackjack/StackjackSplash.h"
 #include "support/Screenshot.h"
 
 #include <QApplication>
@@ -72,7 +72,7 @@ TEST_F(StackjackWindowTest, TheBuiltInScoringComesFirstWhateverTheVariablesHeld)
 
 TEST_F(StackjackWindowTest, TheSplashDealsBacksThenFacesAndRestacks)
 {
-    StackjackSplash* splash = form->frmSplash;
+    GameSplash* splash = form->frmSplash;
     form->Timer4->fire(); // turns the first pass round
     for (int i = 0; i < 4; ++i)
         form->Timer4->fire();

@@ -1,7 +1,8 @@
-#include "games/spires/SpiresSplash.h"
+#include "core/GameSplash.h"
 
 #include "core/CardImage.h"
 #include "core/Deck.h"
+#include "core/SuiteGlobals.h"
 #include "platform/Label.h"
 #include "platform/Twips.h"
 
@@ -9,13 +10,6 @@
 #include <cmath>
 
 namespace {
-constexpr int CardWidth = 1065;
-constexpr int CardHeight = 1440;
-constexpr int TextLeft = 2820;
-constexpr int TextWidth = 2900;
-constexpr int FrameWidth = 5900;
-constexpr int FrameHeight = 4200;
-
 platform::Label* titleLabel(QWidget* parent, const char* name, int pointSize, bool bold, QColor color)
 {
     auto* label = new platform::Label(parent);
@@ -32,7 +26,7 @@ platform::Label* titleLabel(QWidget* parent, const char* name, int pointSize, bo
 }
 } // namespace
 
-SpiresSplash::SpiresSplash(QWidget* parent) : QFrame(parent)
+GameSplash::GameSplash(QWidget* parent, const Look& look) : QFrame(parent), m_look(look)
 {
     setObjectName(QStringLiteral("frmSplash"));
     for (int i = 0; i < 4; ++i) {
@@ -42,50 +36,56 @@ SpiresSplash::SpiresSplash(QWidget* parent) : QFrame(parent)
     const QColor cream(0xfb, 0xf6, 0xe6);
     const QColor gold(0xf2, 0xc9, 0x4c);
     lblCompanyProduct = titleLabel(this, "lblCompanyProduct", 11, false, cream);
-    lblProductName = titleLabel(this, "lblProductName", 22, true, gold);
+    lblProductName = titleLabel(this, "lblProductName", look.namePointSize, true, gold);
     lblVersion = titleLabel(this, "lblVersion", 10, false, cream);
     lblPlatform = titleLabel(this, "lblPlatform", 9, false, cream);
     lblPlatform->setCaption(QStringLiteral("Windows 95/98/NT"));
     arrange(1.0);
 }
 
-void SpiresSplash::arrange(double scale)
+void GameSplash::arrange(double scale)
 {
     auto s = [scale](int design) { return int(std::lround(design * scale)); };
-    platform::resizeTw(this, s(FrameWidth), s(FrameHeight));
-    // Each card stands 400 right of and 600 below the one before.
+    const Look& l = m_look;
+    if (l.frameWidth > 0)
+        platform::resizeTw(this, s(l.frameWidth), s(l.frameHeight));
     for (int i = 0; i < 4; ++i)
-        platform::setGeometryTw(imgSplashImage[i], s(320 + 400 * i), s(300 + 600 * i), s(CardWidth), s(CardHeight));
-    platform::setGeometryTw(lblCompanyProduct, s(TextLeft), s(900), s(TextWidth), 330);
-    platform::setGeometryTw(lblProductName, s(TextLeft), s(1260), s(TextWidth), 720);
-    platform::setGeometryTw(lblVersion, s(TextLeft), s(2160), s(TextWidth), 300);
-    platform::setGeometryTw(lblPlatform, s(TextLeft), s(2460), s(TextWidth), 300);
+        platform::setGeometryTw(imgSplashImage[std::size_t(i)], s(l.cardLeft + l.cardStepX * i),
+                                s(l.cardTop + l.cardStepY * i), s(l.cardWidth), s(l.cardHeight));
+    // The titles keep their heights: their fonts do not scale.
+    platform::setGeometryTw(lblCompanyProduct, s(l.textLeft), s(l.companyTop), s(l.textWidth), 330);
+    platform::setGeometryTw(lblProductName, s(l.textLeft), s(l.nameTop), s(l.textWidth), 720);
+    platform::setGeometryTw(lblVersion, s(l.textLeft), s(l.versionTop), s(l.textWidth), 300);
+    platform::setGeometryTw(lblPlatform, s(l.textLeft), s(l.platformTop), s(l.textWidth), 300);
 }
 
-void SpiresSplash::animate()
+void GameSplash::showTitles()
 {
-    CardImage* image = imgSplashImage[std::size_t(SplashIndex)];
-    image->lower();
-    if (SplashForward) {
-        if (SplashShowBack) {
+    lblProductName->setCaption(gGameTitle);
+    lblCompanyProduct->setCaption(QStringLiteral("Corvanta") + QStringLiteral(" Presents"));
+    lblVersion->setCaption(QStringLiteral("Version ") + QStringLiteral("4.0"));
+}
+
+void GameSplash::showBacks()
+{
+    for (CardImage* image : imgSplashImage)
+        image->setPictureByKey(QStringLiteral("BACK"));
+}
+
+void GameSplash::animate()
+{
+    m_cascade.step(imgSplashImage, [](CardImage* image, bool back) {
+        if (back) {
             image->setPictureByKey(QStringLiteral("BACK"));
             image->setBorderStyle(0);
         } else {
             image->setPicture(RandomNumber(14, 65));
             image->setBorderStyle(1);
         }
-        if (++SplashIndex == 4) {
-            SplashForward = false;
-            SplashIndex = 3;
-        }
-    } else if (--SplashIndex < 0) {
-        SplashForward = true;
-        SplashIndex = 0;
-        SplashShowBack = !SplashShowBack;
-    }
+    });
 }
 
-void SpiresSplash::paintEvent(QPaintEvent*)
+void GameSplash::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);

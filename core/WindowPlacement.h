@@ -1,0 +1,24 @@
+#pragma once
+// The window's placement as the games' settings files keep it, captured and applied in one place so
+// every game saves and restores its window alike.
+#include <optional>
+
+class QWidget;
+
+namespace settingsfile {
+
+// 0 normal, 1 minimised, 2 maximised; size in twips.
+struct WindowPlacement {
+    int state = 0;
+    int widthTw = 0;
+    int heightTw = 0;
+};
+
+WindowPlacement PlacementOf(const QWidget& window);
+
+// Sets the window's state when one was read, then its size unless the window is maximised; a size
+// read without the other keeps the window's own.
+void ApplyWindowPlacement(QWidget& window, const std::optional<int>& state, const std::optional<int>& widthTw,
+                          const std::optional<int>& heightTw);
+
+} // namespace settingsfile
