@@ -75,8 +75,7 @@ void frmCairnwell::mnuClear_Click()
     runDialog(DialogPause::AroundTable, [this] {
         if (!confirmClearHighScores())
             return;
-        WriteDefaultHighScores(FileBase, *this, DefaultScore);
-        ShowTopHighScore(FileBase, *this, DefaultScore);
+        resetHighScoreTable(FileBase, DefaultScore);
     });
 }
 

@@ -69,8 +69,7 @@ void frmDuetto::mnuClear_Click()
     runDialog(DialogPause::AroundTable, [this] {
         if (!confirmClearHighScores())
             return;
-        WriteDefaultHighScores(FileBase, *this, DefaultScore);
-        ShowTopHighScore(FileBase, *this, DefaultScore);
+        resetHighScoreTable(FileBase, DefaultScore);
     });
 }
 

@@ -68,8 +68,7 @@ void frmGridhand::mnuClear_Click()
     runDialog(DialogPause::AroundTable, [this] {
         if (!confirmClearHighScores())
             return;
-        WriteDefaultHighScores(FileBase, *this, DefaultScore);
-        ShowTopHighScore(FileBase, *this, DefaultScore);
+        resetHighScoreTable(FileBase, DefaultScore);
     });
 }
 

@@ -66,8 +66,7 @@ void frmSpires::mnuClearHighScores_Click()
     runDialog(DialogPause::AroundTable, [this] {
         if (!confirmClearHighScores())
             return;
-        WriteDefaultHighScores(spires::FileBase, *this, spires::DefaultScore);
-        ShowTopHighScore(spires::FileBase, *this, spires::DefaultScore);
+        resetHighScoreTable(spires::FileBase, spires::DefaultScore);
     });
 }
 

@@ -119,6 +119,21 @@ TEST_F(DuettoWindowTest, ClearingTheHighScoresResetsOnlyTheTableOfTheLimitInForc
     EXPECT_EQ(form->lblHighScore->caption(), QStringLiteral("High Score: 30,000"));
 }
 
+TEST_F(DuettoWindowTest, AClearThatCannotWriteTheTableIsToldAndKeepsTheLabel)
+{
+    entry(form, "mnu60")->trigger();
+    const QString caption = form->lblHighScore->caption();
+    gAppPath = folder.file(QStringLiteral("gone"));
+    ScriptedMessageBoxes boxes;
+    boxes.expect(platform::vbYes).expect(platform::vbOK);
+    form->mnuClear_Click();
+    gAppPath = folder.path();
+    ASSERT_EQ(boxes.shown().size(), 2u);
+    EXPECT_TRUE(boxes.shown()[1].prompt.startsWith(QStringLiteral("Unable to clear the High Scores")));
+    EXPECT_EQ(boxes.shown()[1].icon(), int(platform::vbExclamation));
+    EXPECT_EQ(form->lblHighScore->caption(), caption);
+}
+
 TEST_F(DuettoWindowTest, AChosenCardBackShowsOnTheStockAtOnceAndInEveryLaterPicture)
 {
     play();
