@@ -1,5 +1,6 @@
 #include "core/GameWindow.h"
 
+#include "core/DeckNumbers.h"
 #include "core/FeltPanel.h"
 #include "core/HighScores.h"
 #include "core/Sound.h"
@@ -128,13 +129,7 @@ void GameWindow::chooseCardBack(CardBackDesign design)
 
 int GameWindow::deckDesignNumber(CardBackDesign design) const
 {
-    switch (design) {
-    case CardBackDesign::PalmTree: return 1;
-    case CardBackDesign::MagicHands: return 2;
-    case CardBackDesign::NightCastle: return 3;
-    case CardBackDesign::HotCards: return 4;
-    }
-    return 1;
+    return DeckNumberOf(design, DeckNumbering::PalmTreeFirst);
 }
 
 QAction* GameWindow::addMusicEntry(QMenu* menu, const QString& caption, const QKeySequence& shortcut)

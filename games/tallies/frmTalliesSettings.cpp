@@ -1,6 +1,7 @@
 // The window's settings: what the load applies after its built-in defaults, and what closing keeps.
 #include "games/tallies/frmTallies.h"
 
+#include "core/DeckNumbers.h"
 #include "core/SuiteGlobals.h"
 #include "games/tallies/TalliesRoundEnd.h"
 #include "games/tallies/TalliesSettings.h"
@@ -11,18 +12,6 @@
 
 #include <QAction>
 
-namespace {
-CardBackDesign designOf(int number)
-{
-    switch (number) {
-    case 2: return CardBackDesign::MagicHands;
-    case 3: return CardBackDesign::NightCastle;
-    case 4: return CardBackDesign::HotCards;
-    default: return CardBackDesign::PalmTree;
-    }
-}
-} // namespace
-
 void frmTallies::ReadSettingsINI()
 {
     const tallies::TalliesSettings s = tallies::ReadSettingsINI(tallies::placementOf(this));
@@ -31,7 +20,7 @@ void frmTallies::ReadSettingsINI()
     if (s.timeLimit)
         chooseTimeLimit(*s.timeLimit);
     if (s.deckDesign)
-        chooseCardBack(designOf(*s.deckDesign));
+        chooseCardBack(DesignOfDeckNumber(*s.deckDesign, DeckNumbering::PalmTreeFirst).value_or(CardBackDesign::PalmTree));
     if (s.drawTimer) {
         mnuDrawTimer->setChecked(*s.drawTimer);
         gTalliesDrawTimer = *s.drawTimer;
