@@ -9,6 +9,8 @@
 #include "games/cairnwell/CairnwellCustomScoring.h"
 #include "platform/ItemReader.h"
 
+#include <limits>
+
 namespace cairnwell {
 
 namespace {
@@ -32,7 +34,10 @@ QString fileName() { return QString::fromLatin1(SettingsFileName); }
 
 CairnwellSettings ReadSettingsINI(platform::ItemReader& reader)
 {
-    using namespace CustomBounds;
+    // The scoring values are taken as the file has them, even beyond what the user-options dialog
+    // accepts; only a number that no 32-bit value can hold is passed over.
+    constexpr std::int64_t Lowest = std::numeric_limits<std::int32_t>::min();
+    constexpr std::int64_t Highest = std::numeric_limits<std::int32_t>::max();
     CairnwellSettings s;
     settingsfile::SettingsKeys keys;
     keys.oneOf(kTime, s.timeLimit, OfferedTimeLimits)
@@ -44,11 +49,11 @@ CairnwellSettings ReadSettingsINI(platform::ItemReader& reader)
                 if (const auto design = DesignOfDeckText(value, DeckNumbering::PalmTreeFirst))
                     s.cardBack = design;
             })
-        .number(kTimeBonus, s.timeBonus, 0, MaxTimeBonus)
-        .number(kBonus, s.bonusScore, 0, MaxBonusRound)
-        .number(kTrips, s.tripsScore, 0, MaxTrip)
-        .number(kRuns, s.runsScore, 0, MaxRun)
-        .number(kFlush, s.flushScore, 0, MaxFlush)
+        .number(kTimeBonus, s.timeBonus, Lowest, Highest)
+        .number(kBonus, s.bonusScore, Lowest, Highest)
+        .number(kTrips, s.tripsScore, Lowest, Highest)
+        .number(kRuns, s.runsScore, Lowest, Highest)
+        .number(kFlush, s.flushScore, Lowest, Highest)
         .placement(s.windowState, s.widthTw, s.heightTw);
     keys.readFrom(reader);
     return s;

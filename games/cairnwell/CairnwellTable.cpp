@@ -375,7 +375,7 @@ ColumnKind CairnwellTable::CheckColumn(int Column)
         return kind;
     case ColumnKind::FlushRun:
         ClearColumn(Column);
-        m_events.flushNotice(Column);
+        m_events.ShowFlushMessage(Column);
         play("HighScore.wav");
         addToScore(gFlushPoints);
         m_events.scoreChanged();

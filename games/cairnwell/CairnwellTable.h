@@ -44,7 +44,7 @@ public:
     // A sound of the program folder ("Click.wav"); the window plays it when sounds are on.
     virtual void sound(const char* file) = 0;
     // A flush run was just cleared from the column: the "Flush!" notice shows over it for a moment.
-    virtual void flushNotice(int column) = 0;
+    virtual void ShowFlushMessage(int Column) = 0;
     // gScore, mTrips or mRuns changed.
     virtual void scoreChanged() = 0;
 };

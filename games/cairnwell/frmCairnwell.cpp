@@ -333,11 +333,11 @@ void frmCairnwell::sound(const char* file)
         PlayWaveFile(appFile(QLatin1String(file)));
 }
 
-void frmCairnwell::flushNotice(int column)
+void frmCairnwell::ShowFlushMessage(int Column)
 {
     showTable();
     repaint();
-    CardImage* card = PlayCard[column];
+    CardImage* card = PlayCard[Column];
     platform::setLeftTw(lblFlush, platform::leftTw(card) + platform::widthTw(card) / 2 - platform::widthTw(lblFlush) / 2);
     platform::setTopTw(lblFlush, platform::topTw(card) + platform::heightTw(card) / 2 - platform::heightTw(lblFlush) / 2);
     lblFlush->show();

@@ -110,7 +110,7 @@ protected:
 private:
     // TableEvents
     void sound(const char* file) override;
-    void flushNotice(int column) override;
+    void ShowFlushMessage(int Column) override;
     void scoreChanged() override;
 
     void buildBoard();

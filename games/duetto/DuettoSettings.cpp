@@ -9,6 +9,8 @@
 #include "games/duetto/DuettoCustomScoring.h"
 #include "platform/ItemReader.h"
 
+#include <limits>
+
 namespace duetto {
 
 namespace {
@@ -39,18 +41,21 @@ std::optional<CardBackDesign> CardBackOfDeckNumber(int number)
 
 DuettoSettings ReadSettingsINI(platform::ItemReader& reader)
 {
-    using namespace CustomBounds;
+    // The scoring values are taken as the file has them, even beyond what the user-options dialog
+    // accepts; only a number that no 32-bit value can hold is passed over.
+    constexpr std::int64_t Lowest = std::numeric_limits<std::int32_t>::min();
+    constexpr std::int64_t Highest = std::numeric_limits<std::int32_t>::max();
     DuettoSettings s;
     settingsfile::SettingsKeys keys;
     keys.oneOf(kTime, s.timeLimit, OfferedTimeLimits)
         .onOff(kSounds, s.soundsOn)
         .onOff(kMusic, s.musicOn)
         .onOff(kCountDown, s.countDownScore)
-        .number(kPairs, s.pairsBonus, 0, MaxBonus)
-        .number(kRuns, s.runsBonus, 0, MaxBonus)
-        .number(kTimeBonus, s.timeBonus, 0, MaxBonus)
-        .number(kBonusScore, s.bonusScore, 0, MaxBonusRoundScore)
-        .number(kCompletion, s.completionBonus, 0, MaxBonus)
+        .number(kPairs, s.pairsBonus, Lowest, Highest)
+        .number(kRuns, s.runsBonus, Lowest, Highest)
+        .number(kTimeBonus, s.timeBonus, Lowest, Highest)
+        .number(kBonusScore, s.bonusScore, Lowest, Highest)
+        .number(kCompletion, s.completionBonus, Lowest, Highest)
         .placement(s.windowState, s.widthTw, s.heightTw)
         .on(kDeck,
             [&s](const QString& value) {

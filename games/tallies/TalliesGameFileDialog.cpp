@@ -19,6 +19,7 @@ TalliesGameFileDialog::TalliesGameFileDialog(AcceptMode mode, const Texts& texts
     setFileMode(QFileDialog::AnyFile);
     setNameFilter(QStringLiteral("*.tgm"));
     setLabelText(QFileDialog::LookIn, QStringLiteral("Directory:"));
+    setLabelText(QFileDialog::FileType, QStringLiteral("Files:"));
     setLabelText(QFileDialog::FileName, texts.fileLabel);
     setLabelText(QFileDialog::Accept, QStringLiteral("&OK"));
     setLabelText(QFileDialog::Reject, QStringLiteral("&Cancel"));

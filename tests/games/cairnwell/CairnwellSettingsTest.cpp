@@ -93,16 +93,18 @@ TEST(CairnwellSettings, TheReaderTakesOnlyWhatTheGameOffers)
     EXPECT_EQ(s.widthTw, 10000);
     EXPECT_EQ(s.cardBack, CardBackDesign::HotCards);
 
-    // Scoring values beyond the user-options bounds, or no number at all, keep the defaults.
+    // Scoring values are used as stored, even beyond the user-options bounds; no number at all, or
+    // one too big for 32 bits, keeps the default.
     s = read(QStringLiteral("[Time Bonus]\n5001\n[Bonus Score]\n-1\n[Trips Score]\nabc\n[Runs Score]\n20000\n"
                             "[Flush Score]\n2.5\n[State]\n7\n[Width]"));
-    EXPECT_FALSE(s.timeBonus);
-    EXPECT_FALSE(s.bonusScore);
+    EXPECT_EQ(s.timeBonus, 5001);
+    EXPECT_EQ(s.bonusScore, -1);
     EXPECT_FALSE(s.tripsScore);
     EXPECT_EQ(s.runsScore, 20000);
     EXPECT_EQ(s.flushScore, 2);
     EXPECT_FALSE(s.windowState);
     EXPECT_FALSE(s.widthTw);
+    EXPECT_FALSE(read(QStringLiteral("[Flush Score]\n3000000000\n")).flushScore);
 }
 
 TEST(CairnwellSettings, AMaximisedWindowIsWrittenAtTheMinimumSize)

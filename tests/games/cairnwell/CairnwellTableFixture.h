@@ -14,7 +14,7 @@
 class RecordingTableEvents : public cairnwell::TableEvents {
 public:
     void sound(const char* file) override { sounds.emplace_back(file); }
-    void flushNotice(int column) override { flushColumns.push_back(column); }
+    void ShowFlushMessage(int Column) override { flushColumns.push_back(Column); }
     void scoreChanged() override { ++scoreChanges; }
 
     std::vector<std::string> sounds;

@@ -194,7 +194,7 @@ TEST_F(DuettoWindowTest, TheCloseQuestionCountsMinuteBoundariesAndNoKeepsEveryth
     EXPECT_TRUE(file("Duetto.Ini").contains("[Play Sounds]\r\nFalse\r\n"));
 }
 
-TEST_F(DuettoWindowTest, TheSettingsFileIsAppliedAtLoadAndBadValuesKeepTheDefaults)
+TEST_F(DuettoWindowTest, TheSettingsFileIsAppliedAtLoadAndValuesNotOfferedKeepTheDefaults)
 {
     delete form;
     QFile ini(folder.file(QStringLiteral("Duetto.Ini")));
@@ -209,10 +209,12 @@ TEST_F(DuettoWindowTest, TheSettingsFileIsAppliedAtLoadAndBadValuesKeepTheDefaul
     EXPECT_FALSE(form->mnuSounds->isChecked());
     EXPECT_TRUE(form->mnuPalm->isChecked());
     EXPECT_EQ(gPairsBonus, 4000);
-    EXPECT_EQ(gRunsBonus, 500);
+    // Beyond what the user-options dialog accepts, but used as stored.
+    EXPECT_EQ(gRunsBonus, 50000);
     EXPECT_FALSE(gCountDownScore);
     EXPECT_TRUE(gCustomScoring);
     EXPECT_EQ(form->lblPairs->caption(), QStringLiteral("Pairs x 4000"));
+    EXPECT_EQ(form->lblRuns->caption(), QStringLiteral("Runs x 50000"));
 }
 
 TEST_F(DuettoWindowTest, PausingHidesTheTableAndResumingShowsOnlyTheCardsInPlay)

@@ -70,6 +70,8 @@ TEST_F(TalliesSavedGameDialogsTest, TheDialogsCarryTheirOwnWords)
     frmSave save;
     EXPECT_EQ(save.windowTitle(), QStringLiteral("Save Game"));
     EXPECT_EQ(save.labelText(QFileDialog::FileName), QStringLiteral("Save as:"));
+    EXPECT_EQ(save.labelText(QFileDialog::LookIn), QStringLiteral("Directory:"));
+    EXPECT_EQ(save.labelText(QFileDialog::FileType), QStringLiteral("Files:"));
     EXPECT_EQ(save.lblSaveInfo->caption(),
               QStringLiteral("Use this dialog to save the last game played. You may load a saved game later to replay "
                              "it. This cannot be used to save a game in progress."));
