@@ -3,8 +3,7 @@
 // recording sound device and a scripted name prompt and table viewer. The deck of a round can be
 // restacked so that the fan plays exactly the cards a test names.
 #include "CairnwellTableFixture.h"
-#include "support/PlatformFakes.h"
-#include "support/RecordingAudio.h"
+#include "support/GameWindowFixture.h"
 #include "support/Screenshot.h"
 #include "core/CardImage.h"
 #include "core/HighScores.h"
@@ -23,43 +22,16 @@
 #include <QPointer>
 #include <QPushButton>
 
-class CairnwellWindowTest : public ::testing::Test {
+class CairnwellWindowTest : public GameWindowFixture<frmCairnwell> {
 protected:
-    void SetUp() override
-    {
-        resetSuiteGlobals();
-        gGameTitle = QStringLiteral("Cairnwell!");
-        gAppPath = folder.path();
-        platform::seedRandom(11);
-        setHighScoreDialogs({[this](GameForm&) {
-                                 ++namePrompts;
-                                 return QStringLiteral("Tester");
-                             },
-                             [this](const QString&, GameForm&) { ++tablesShown; }});
-        platform::setWaitHandler([this](int ms) { recordWait(ms); });
-        form = new frmCairnwell;
-        form->show();
-    }
+    void SetUp() override { openGame(QStringLiteral("Cairnwell!"), 11); }
 
-    void TearDown() override
-    {
-        platform::setWaitHandler(nullptr);
-        setHighScoreDialogs({});
-        delete form;
-    }
-
-    void recordWait(int ms)
+    void recordWait(int ms) override
     {
         waits.push_back(ms);
         if (form && form->lblScoring->isVisible())
             if (messages.empty() || messages.back() != form->lblScoring->caption())
                 messages.push_back(form->lblScoring->caption());
-    }
-
-    void play()
-    {
-        ASSERT_EQ(form->cmdPlay->text(), QStringLiteral("&Play"));
-        form->cmdPlay->click();
     }
 
     // Deals the round in play again from a deck whose front fan card plays `order` first.
@@ -87,26 +59,6 @@ protected:
         form->TempCard_Click(place);
     }
 
-    void tick(int seconds)
-    {
-        for (int i = 0; i < seconds; ++i)
-            form->Timer1->fire();
-    }
-
-    QString panel(int n) const { return form->StatusBar1->panelText(n); }
-
-    QByteArray file(const QString& name) const
-    {
-        QFile f(folder.file(name));
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    }
-
-    TempProgramFolder folder;
-    FakeClock clock{QDateTime(QDate(2024, 3, 9), QTime(20, 15, 0))};
-    RecordingAudio audio;
     std::vector<int> waits;
     std::vector<QString> messages;
-    int namePrompts = 0;
-    int tablesShown = 0;
-    QPointer<frmCairnwell> form;
 };

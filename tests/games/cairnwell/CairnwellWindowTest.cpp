@@ -3,6 +3,8 @@
 #include "core/ClockSurface.h"
 #include "core/GameScoring.h"
 #include "games/cairnwell/CairnwellLayout.h"
+#include "support/MenuEntry.h"
+#include "support/ModalDialogs.h"
 
 #include <QApplication>
 #include <QMenu>
@@ -13,26 +15,10 @@ namespace {
 // Runs `open`, which shows a modal dialog, and closes the dialog once it is up.
 void closeModal(const std::function<void()>& open, bool* wasShown)
 {
-    QTimer driver;
-    QObject::connect(&driver, &QTimer::timeout, [&] {
-        if (QWidget* modal = QApplication::activeModalWidget()) {
-            *wasShown = true;
-            modal->close();
-        }
+    answerModal(open, [wasShown](QWidget* modal) {
+        *wasShown = true;
+        modal->close();
     });
-    driver.start(1);
-    open();
-    driver.stop();
-}
-
-QStringList entryCaptions(const QMenu* menu)
-{
-    QStringList shown;
-    for (const QAction* a : menu->actions())
-        shown << (a->isSeparator() ? QStringLiteral("-")
-                                   : a->text() + (a->shortcut().isEmpty() ? QString()
-                                                                          : QLatin1Char('\t') + a->shortcut().toString()));
-    return shown;
 }
 } // namespace
 

@@ -15,8 +15,8 @@
 #include "platform/StatusBar.h"
 #include "platform/Timer.h"
 #include "platform/Wait.h"
-#include "support/PlatformFakes.h"
-#include "support/RecordingAudio.h"
+#include "support/GameWindowFixture.h"
+#include "support/WaitMessages.h"
 
 #include <QAction>
 #include <QFile>
@@ -34,32 +34,11 @@ struct DuettoWait {
     bool figureVisible = false;
 };
 
-class DuettoWindowTest : public ::testing::Test {
+class DuettoWindowTest : public GameWindowFixture<frmDuetto> {
 protected:
-    void SetUp() override
-    {
-        resetSuiteGlobals();
-        gGameTitle = QStringLiteral("Duetto!");
-        gAppPath = folder.path();
-        platform::seedRandom(11);
-        setHighScoreDialogs({[this](GameForm&) {
-                                 ++namePrompts;
-                                 return QStringLiteral("Tester");
-                             },
-                             [this](const QString&, GameForm&) { ++tablesShown; }});
-        platform::setWaitHandler([this](int ms) { recordWait(ms); });
-        form = new frmDuetto;
-        form->show();
-    }
+    void SetUp() override { openGame(QStringLiteral("Duetto!"), 11); }
 
-    void TearDown() override
-    {
-        platform::setWaitHandler(nullptr);
-        setHighScoreDialogs({});
-        delete form;
-    }
-
-    void recordWait(int ms)
+    void recordWait(int ms) override
     {
         if (!form)
             return;
@@ -68,20 +47,7 @@ protected:
     }
 
     // The messages shown at the waits, each once in a row.
-    std::vector<QString> messagesShown() const
-    {
-        std::vector<QString> shown;
-        for (const DuettoWait& w : waits)
-            if (w.messageVisible && (shown.empty() || shown.back() != w.message))
-                shown.push_back(w.message);
-        return shown;
-    }
-
-    void play()
-    {
-        ASSERT_EQ(form->cmdPlay->text(), QStringLiteral("&Play"));
-        form->cmdPlay->click();
-    }
+    std::vector<QString> messagesShown() const { return messagesShownAt(waits); }
 
     // Deals the running round again from this deck.
     void lay(const std::vector<CardCode>& deck)
@@ -102,26 +68,5 @@ protected:
             match(m.first, m.second);
     }
 
-    void tick(int seconds)
-    {
-        for (int i = 0; i < seconds; ++i)
-            form->Timer1->fire();
-    }
-
-    QString wave(const char* name) const { return folder.file(QLatin1String(name)); }
-    int played(const char* name) const { return int(audio.waves().count(wave(name))); }
-
-    QByteArray file(const char* name) const
-    {
-        QFile f(folder.file(QLatin1String(name)));
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    }
-
-    TempProgramFolder folder;
-    FakeClock clock{QDateTime(QDate(2024, 3, 9), QTime(20, 15, 0))};
-    RecordingAudio audio;
     std::vector<DuettoWait> waits;
-    int namePrompts = 0;
-    int tablesShown = 0;
-    QPointer<frmDuetto> form;
 };

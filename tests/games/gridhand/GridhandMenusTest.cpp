@@ -2,39 +2,12 @@
 
 #include "core/frmHighScores.h"
 #include "games/gridhand/frmGridhandCustom.h"
+#include "support/ModalDialogs.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QTimer>
-
-namespace {
-
-// Runs `open`, which shows a modal dialog, and hands the dialog to `answer` once it is up; `answer`
-// must close it.
-void answerModal(const std::function<void()>& open, const std::function<void(QWidget*)>& answer)
-{
-    bool answered = false;
-    int ticks = 0;
-    QTimer driver;
-    QObject::connect(&driver, &QTimer::timeout, [&] {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (!modal)
-            return;
-        if (!answered) {
-            answered = true;
-            answer(modal);
-        } else if (++ticks > 200) {
-            modal->close(); // never hang the run
-        }
-    });
-    driver.start(1);
-    open();
-    driver.stop();
-    EXPECT_TRUE(answered);
-}
-
-} // namespace
 
 TEST_F(GridhandWindowTest, ViewingHighScoresPausesARunningGameAndLeavesAPausedOnePaused)
 {

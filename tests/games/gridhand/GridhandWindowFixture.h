@@ -3,8 +3,7 @@
 // sound device and a scripted name prompt. Cards are laid into the round's deck before they are
 // placed, so each round plays exactly the cards a test names.
 #include "core/GameSplash.h"
-#include "support/PlatformFakes.h"
-#include "support/RecordingAudio.h"
+#include "support/GameWindowFixture.h"
 #include "core/CardImage.h"
 #include "core/Deck.h"
 #include "core/GameScoring.h"
@@ -28,36 +27,13 @@
 #include <string>
 #include <vector>
 
-class GridhandWindowTest : public ::testing::Test {
+class GridhandWindowTest : public GameWindowFixture<frmGridhand> {
 protected:
-    void SetUp() override
-    {
-        resetSuiteGlobals();
-        gGameTitle = QStringLiteral("Gridhand!");
-        gAppPath = folder.path();
-        platform::seedRandom(11);
-        setHighScoreDialogs({[this](GameForm&) {
-                                 ++namePrompts;
-                                 return QStringLiteral("Tester");
-                             },
-                             [this](const QString&, GameForm&) { ++tablesShown; }});
-        platform::setWaitHandler([this](int ms) { waits.push_back(ms); });
-        form = new frmGridhand;
-        form->show();
-    }
+    GridhandWindowTest() : GameWindowFixture(QDateTime(QDate(2024, 3, 9), QTime(10, 0, 50))) {}
 
-    void TearDown() override
-    {
-        platform::setWaitHandler(nullptr);
-        setHighScoreDialogs({});
-        delete form;
-    }
+    void SetUp() override { openGame(QStringLiteral("Gridhand!"), 11); }
 
-    void play()
-    {
-        ASSERT_EQ(form->cmdPlay->text(), QStringLiteral("&Play"));
-        form->cmdPlay->click();
-    }
+    void recordWait(int ms) override { waits.push_back(ms); }
 
     // Lays these cards from the card in hand onwards ("10H", "1S" ...).
     void lay(const std::vector<std::string>& codes)
@@ -80,27 +56,7 @@ protected:
             form->PlayCards_Click(cell);
     }
 
-    void tick(int seconds)
-    {
-        for (int i = 0; i < seconds; ++i)
-            form->Timer1->fire();
-    }
-
-    int wavesOf(const char* name) const { return int(audio.waves().count(folder.file(QLatin1String(name)))); }
-
-    QByteArray file(const char* name) const
-    {
-        QFile f(folder.file(QLatin1String(name)));
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    }
-
-    TempProgramFolder folder;
-    FakeClock clock{QDateTime(QDate(2024, 3, 9), QTime(10, 0, 50))};
-    RecordingAudio audio;
     std::vector<int> waits;
-    int namePrompts = 0;
-    int tablesShown = 0;
-    QPointer<frmGridhand> form;
 };
 
 // A grid of 1,250 points: a royal flush, four twos and a full house across, a pair down each of the five columns.

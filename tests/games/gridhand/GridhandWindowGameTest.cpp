@@ -29,7 +29,7 @@ TEST_F(GridhandWindowTest, AScriptedGameScoresToThePointAndEntersTheTable)
     EXPECT_EQ(gScore, 75000);
     EXPECT_EQ(form->lblCurrentScore->caption(), QStringLiteral("75,000"));
     EXPECT_EQ(form->lblRound->caption(), QStringLiteral("Round: 2"));
-    EXPECT_EQ(wavesOf("Wingame.wav"), 1);
+    EXPECT_EQ(played("Wingame.wav"), 1);
 
     // Round 2: hands on the grid, but the time runs out: nothing is paid.
     lay({"13S", "13H"});
@@ -37,7 +37,7 @@ TEST_F(GridhandWindowTest, AScriptedGameScoresToThePointAndEntersTheTable)
     EXPECT_EQ(form->lblRow[1]->caption(), QStringLiteral("1 Pair"));
     tick(75);
     EXPECT_EQ(gScore, 75000);
-    EXPECT_EQ(wavesOf("Slide.wav"), 1);
+    EXPECT_EQ(played("Slide.wav"), 1);
     EXPECT_EQ(form->lblRound->caption(), QStringLiteral("Round: 3"));
     EXPECT_EQ(form->lblRow[1]->caption(), QStringLiteral("Nothing"));
 
@@ -51,7 +51,7 @@ TEST_F(GridhandWindowTest, AScriptedGameScoresToThePointAndEntersTheTable)
     EXPECT_EQ(form->lblOverWrites->caption(), QStringLiteral("Over Writes Remaining: 3")); // the new round's
     EXPECT_EQ(gScore, 112500);
     EXPECT_EQ(form->lblRound->caption(), QStringLiteral("Bonus Round"));
-    EXPECT_EQ(wavesOf("HighScore.wav"), 1);
+    EXPECT_EQ(played("HighScore.wav"), 1);
 
     // Bonus round: 70 seconds left, then the game is over whatever the score.
     lay(RichGrid);

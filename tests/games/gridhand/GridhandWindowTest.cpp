@@ -59,9 +59,9 @@ TEST_F(GridhandWindowTest, PlacingDrawsTheNextCardAndOverwritesAreCounted)
     EXPECT_EQ(form->lblRow[1]->caption(), QStringLiteral("1 Pair"));
     EXPECT_EQ(form->lblRow[1]->foreColor(), platform::ColorBlue);
     EXPECT_EQ(form->lblPointsEarned->caption(), QStringLiteral("Points Earned: 50"));
-    EXPECT_EQ(wavesOf("TwentyOne.wav"), 1);
+    EXPECT_EQ(played("TwentyOne.wav"), 1);
     // The hand sound replaces the click of the draw that follows it.
-    EXPECT_EQ(wavesOf("Click.wav"), 2);
+    EXPECT_EQ(played("Click.wav"), 2);
 
     // Overwriting the king breaks the pair: its points are gone.
     place({3, 0});
@@ -72,14 +72,14 @@ TEST_F(GridhandWindowTest, PlacingDrawsTheNextCardAndOverwritesAreCounted)
     place({3});
     EXPECT_EQ(form->lblOverWrites->caption(), QStringLiteral("Over Writes Remaining: 0"));
     EXPECT_EQ(form->lblOverWrites->foreColor(), platform::ColorRed);
-    const int chords = wavesOf("Chord.wav");
+    const int chords = played("Chord.wav");
     place({3});
-    EXPECT_EQ(wavesOf("Chord.wav"), chords + 1);
+    EXPECT_EQ(played("Chord.wav"), chords + 1);
     EXPECT_EQ(form->lblCards->caption(), QStringLiteral("Cards remaining: 46"));
 
     // The deck never deals by hand.
     form->CardStackPicture_Click();
-    EXPECT_EQ(wavesOf("Chord.wav"), chords + 2);
+    EXPECT_EQ(played("Chord.wav"), chords + 2);
     EXPECT_EQ(form->lblCards->caption(), QStringLiteral("Cards remaining: 46"));
     saveScreenshot(form, QStringLiteral("gridhand-mid-round"));
 }

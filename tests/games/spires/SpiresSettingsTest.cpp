@@ -30,7 +30,7 @@ QByteArray withValue(QByteArray file, const QByteArray& key, const QByteArray& v
 
 TEST_F(SpiresWindowTest, TheFirstRunWritesTheDefaultsByteForByte)
 {
-    EXPECT_EQ(fileText(QStringLiteral("Spires.Ini")), FirstRunFile);
+    EXPECT_EQ(file(QStringLiteral("Spires.Ini")), FirstRunFile);
 }
 
 TEST_F(SpiresWindowTest, ConfirmedCloseWritesWhatChangedAndTheNextLoadReadsItBack)
@@ -55,7 +55,7 @@ TEST_F(SpiresWindowTest, ConfirmedCloseWritesWhatChangedAndTheNextLoadReadsItBac
     expected = withValue(expected, "[Tower Bonus]", "6000");
     expected = withValue(expected, "[Count Down Score]", "False");
     expected = withValue(expected, "[Deck]", "4");
-    EXPECT_EQ(fileText(QStringLiteral("Spires.Ini")), expected);
+    EXPECT_EQ(file(QStringLiteral("Spires.Ini")), expected);
 
     resetSuiteGlobals();
     gGameTitle = QStringLiteral("Spires!");

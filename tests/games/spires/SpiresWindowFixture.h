@@ -2,8 +2,8 @@
 // The Spires window loaded in a fresh program folder, with instant waits, a fake clock, a recording
 // sound device and a scripted name prompt. Tests lay the ranks they need into the dealt places.
 #include "core/GameSplash.h"
-#include "support/PlatformFakes.h"
-#include "support/RecordingAudio.h"
+#include "support/GameWindowFixture.h"
+#include "support/WaitMessages.h"
 #include "core/CardImage.h"
 #include "core/ClockSurface.h"
 #include "core/Deck.h"
@@ -37,37 +37,11 @@ struct WaitSnapshot {
     QString figure; // lblScoring while visible
 };
 
-class SpiresWindowTest : public ::testing::Test {
+class SpiresWindowTest : public GameWindowFixture<frmSpires> {
 protected:
-    void SetUp() override
-    {
-        resetSuiteGlobals();
-        gGameTitle = QStringLiteral("Spires!");
-        gAppPath = folder.path();
-        platform::seedRandom(11);
-        setHighScoreDialogs({[this](GameForm&) {
-                                 ++namePrompts;
-                                 return QStringLiteral("Tester");
-                             },
-                             [this](const QString&, GameForm&) { ++tablesShown; }});
-        platform::setWaitHandler([this](int ms) { recordWait(ms); });
-        openWindow();
-    }
+    void SetUp() override { openGame(QStringLiteral("Spires!"), 11); }
 
-    void TearDown() override
-    {
-        platform::setWaitHandler(nullptr);
-        setHighScoreDialogs({});
-        delete form;
-    }
-
-    void openWindow()
-    {
-        form = new frmSpires;
-        form->show();
-    }
-
-    void recordWait(int ms)
+    void recordWait(int ms) override
     {
         if (!form)
             return;
@@ -81,20 +55,7 @@ protected:
     }
 
     // The messages shown at the waits, each once in a row.
-    std::vector<QString> messagesShown() const
-    {
-        std::vector<QString> shown;
-        for (const WaitSnapshot& s : waits)
-            if (s.messageVisible && (shown.empty() || shown.back() != s.message))
-                shown.push_back(s.message);
-        return shown;
-    }
-
-    void play()
-    {
-        ASSERT_EQ(form->cmdPlay->text(), QStringLiteral("&Play"));
-        form->cmdPlay->click();
-    }
+    std::vector<QString> messagesShown() const { return messagesShownAt(waits); }
 
     // Gives the dealt place (or the up card, 51, or a stock card, 28..50) a card of this rank.
     void lay(int index, int rank)
@@ -106,23 +67,5 @@ protected:
         }
     }
 
-    void tick(int seconds)
-    {
-        for (int i = 0; i < seconds; ++i)
-            form->Timer1->fire();
-    }
-
-    QByteArray fileText(const QString& name) const
-    {
-        QFile f(folder.file(name));
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    }
-
-    TempProgramFolder folder;
-    FakeClock clock{QDateTime(QDate(2024, 3, 9), QTime(20, 15, 0))};
-    RecordingAudio audio;
     std::vector<WaitSnapshot> waits;
-    int namePrompts = 0;
-    int tablesShown = 0;
-    QPointer<frmSpires> form;
 };

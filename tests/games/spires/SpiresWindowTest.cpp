@@ -314,7 +314,7 @@ TEST_F(SpiresWindowTest, EndingAGameAsksAndOffersTheScoreSoFar)
     form->cmdPlay->click();
     EXPECT_FALSE(gGameInProgress);
     EXPECT_EQ(namePrompts, 1);
-    EXPECT_TRUE(fileText(QStringLiteral("SpiresHiScores45.Txt")).startsWith("Tester, 35000"));
+    EXPECT_TRUE(file(QStringLiteral("SpiresHiScores45.Txt")).startsWith("Tester, 35000"));
     EXPECT_EQ(form->lblHighScore->caption(), QStringLiteral("Current High Score: 35,000"));
     EXPECT_EQ(form->cmdPlay->text(), QStringLiteral("&Play"));
     EXPECT_EQ(form->cmdPlay->toolTip(), QStringLiteral("Starts a new game"));

@@ -1,4 +1,5 @@
 #pragma once
+#include "support/DeckLaying.h"
 #include "support/PlatformFakes.h"
 #include "core/Deck.h"
 #include "core/GameScoring.h"
@@ -27,14 +28,7 @@ protected:
     }
 
     // Lays cards of these ranks from the card on show onwards (suits rotate, which the rules ignore).
-    static void lay(const std::vector<int>& ranks)
-    {
-        int position = gDeckIndex;
-        for (int rank : ranks) {
-            gDeck.at(position) = cardCode(rank, position % 4);
-            ++position;
-        }
-    }
+    static void lay(const std::vector<int>& ranks) { layRanks(ranks); }
 
     // Hits the columns in order, one card each.
     static stackjack::HitOutcome hits(const std::vector<int>& columns)

@@ -5,6 +5,9 @@
 #include "core/frmHighScores.h"
 #include "games/stackjack/frmStackjackCustomScoring.h"
 #include "platform/TextFile.h"
+#include "support/HighScoreTableText.h"
+#include "support/MenuEntry.h"
+#include "support/ModalDialogs.h"
 #include "support/Screenshot.h"
 
 #include <QApplication>
@@ -13,61 +16,9 @@
 #include <QMenuBar>
 #include <QTimer>
 
-namespace {
-
-// Runs `open`, which shows a modal dialog, and hands the dialog to `answer` once it is up; `answer`
-// must close it.
-void answerModal(const std::function<void()>& open, const std::function<void(QWidget*)>& answer)
-{
-    bool answered = false;
-    int ticks = 0;
-    QTimer driver;
-    QObject::connect(&driver, &QTimer::timeout, [&] {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (!modal)
-            return;
-        if (!answered) {
-            answered = true;
-            answer(modal);
-        } else if (++ticks > 200) {
-            modal->close(); // never hang the run
-        }
-    });
-    driver.start(1);
-    open();
-    driver.stop();
-    EXPECT_TRUE(answered);
-}
-
-QByteArray tableWithTop(const char* name, int score)
-{
-    QByteArray text = QByteArray(name) + ", " + QByteArray::number(score) + "\r\n";
-    for (int i = 0; i < 9; ++i)
-        text += "Corvanta, 50000\r\n";
-    return text;
-}
-
-QByteArray readBytes(const QString& path)
-{
-    QByteArray bytes;
-    platform::readWholeFile(path, &bytes);
-    return bytes;
-}
-
-QStringList entryCaptions(const QMenu* menu)
-{
-    QStringList shown;
-    for (const QAction* a : menu->actions())
-        shown << (a->isSeparator() ? QStringLiteral("-")
-                                   : a->text() + (a->shortcut().isEmpty() ? QString() : QLatin1Char('\t') + a->shortcut().toString()));
-    return shown;
-}
-
-} // namespace
-
 class StackjackMenusTest : public StackjackWindowTest {
 protected:
-    QAction* entry(const char* name) const { return form->findChild<QAction*>(QLatin1String(name)); }
+    QAction* entry(const char* name) const { return menuEntry(*form, name); }
 
     // Confirms closing (answering any further box with OK) and loads the window afresh from its file.
     void closeAndReopen()
@@ -77,8 +28,7 @@ protected:
         ASSERT_TRUE(form->close());
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         ASSERT_TRUE(form.isNull());
-        form = new frmStackjack;
-        form->show();
+        openWindow();
     }
 
     QString settingsFile() const { return QString::fromLatin1(readBytes(folder.file(QStringLiteral("Stackjack.Ini")))); }

@@ -2,8 +2,9 @@
 // The Stackjack window loaded in a fresh program folder, with instant waits, a fake clock, a recording
 // sound device and a scripted name prompt. Cards are laid into the deck before they are hit, so each
 // round plays exactly the cards a test names.
-#include "support/PlatformFakes.h"
-#include "support/RecordingAudio.h"
+#include "support/DeckLaying.h"
+#include "support/GameWindowFixture.h"
+#include "support/WaitMessages.h"
 #include "core/CardImage.h"
 #include "core/ClockSurface.h"
 #include "core/Deck.h"
@@ -40,32 +41,11 @@ struct WaitSnapshot {
     std::vector<bool> hitEnabled;
 };
 
-class StackjackWindowTest : public ::testing::Test {
+class StackjackWindowTest : public GameWindowFixture<frmStackjack> {
 protected:
-    void SetUp() override
-    {
-        resetSuiteGlobals();
-        gGameTitle = QStringLiteral("Stackjack!");
-        gAppPath = folder.path();
-        platform::seedRandom(7);
-        setHighScoreDialogs({[this](GameForm&) {
-                                 ++namePrompts;
-                                 return QStringLiteral("Tester");
-                             },
-                             [this](const QString&, GameForm&) { ++tablesShown; }});
-        platform::setWaitHandler([this](int ms) { recordWait(ms); });
-        form = new frmStackjack;
-        form->show();
-    }
+    void SetUp() override { openGame(QStringLiteral("Stackjack!"), 7); }
 
-    void TearDown() override
-    {
-        platform::setWaitHandler(nullptr);
-        setHighScoreDialogs({});
-        delete form;
-    }
-
-    void recordWait(int ms)
+    void recordWait(int ms) override
     {
         if (!form)
             return;
@@ -81,42 +61,15 @@ protected:
     }
 
     // The messages shown at the waits, each once in a row.
-    std::vector<QString> messagesShown() const
-    {
-        std::vector<QString> shown;
-        for (const WaitSnapshot& s : waits)
-            if (s.messageVisible && (shown.empty() || shown.back() != s.message))
-                shown.push_back(s.message);
-        return shown;
-    }
-
-    void play()
-    {
-        ASSERT_EQ(form->cmdPlay->text(), QStringLiteral("&Play"));
-        form->cmdPlay->click();
-    }
+    std::vector<QString> messagesShown() const { return messagesShownAt(waits); }
 
     // Lays cards of these ranks from the card on show onwards, and shows the first of them.
-    void lay(const std::vector<int>& ranks)
-    {
-        int position = gDeckIndex;
-        for (int rank : ranks) {
-            gDeck.at(position) = cardCode(rank, position % 4);
-            ++position;
-        }
-        form->NextCardPicture->setPictureByKey(QString::fromStdString(trimmedCode(gDeck.at(gDeckIndex))));
-    }
+    void lay(const std::vector<int>& ranks) { layRanksAndShow(ranks, *form->NextCardPicture); }
 
     void hits(const std::vector<int>& columns)
     {
         for (int c : columns)
             form->cmdHit[c]->click();
-    }
-
-    void tick(int seconds)
-    {
-        for (int i = 0; i < seconds; ++i)
-            form->Timer1->fire();
     }
 
     // Ends the running game from Play, answering Yes.
@@ -129,17 +82,7 @@ protected:
 
     QString caption() const { return form->windowTitle(); }
 
-    QByteArray table() const
-    {
-        QFile f(folder.file(QStringLiteral("HiScores60.Txt")));
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    }
+    QByteArray table() const { return file(QStringLiteral("HiScores60.Txt")); }
 
-    TempProgramFolder folder;
-    FakeClock clock{QDateTime(QDate(2024, 3, 9), QTime(20, 15, 0))};
-    RecordingAudio audio;
     std::vector<WaitSnapshot> waits;
-    int namePrompts = 0;
-    int tablesShown = 0;
-    QPointer<frmStackjack> form;
 };

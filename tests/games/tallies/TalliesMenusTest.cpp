@@ -13,6 +13,8 @@
 #include "platform/Label.h"
 #include "platform/TextFile.h"
 #include "platform/Timer.h"
+#include "support/FileBytes.h"
+#include "support/HighScoreTableText.h"
 #include "support/Screenshot.h"
 
 #include <QAction>
@@ -24,21 +26,6 @@
 #include <QPushButton>
 
 namespace {
-
-QByteArray tableWithTop(const char* name, int score)
-{
-    QByteArray text = QByteArray(name) + ", " + QByteArray::number(score) + "\r\n";
-    for (int i = 0; i < 9; ++i)
-        text += "Corvanta, 50000\r\n";
-    return text;
-}
-
-QByteArray readBytes(const QString& path)
-{
-    QByteArray bytes;
-    platform::readWholeFile(path, &bytes);
-    return bytes;
-}
 
 // "caption<TAB>shortcut", "-" for a separator; a checked entry ends in " [x]".
 QStringList entries(const QMenu* menu)

@@ -9,6 +9,8 @@
 #include "platform/StatusBar.h"
 #include "platform/TextFile.h"
 #include "platform/Timer.h"
+#include "support/FileBytes.h"
+#include "support/MenuEntry.h"
 
 #include <QAction>
 #include <QApplication>
@@ -53,9 +55,7 @@ void TalliesWindowTest::writeLowTable()
 
 QString TalliesWindowTest::tableText() const
 {
-    QByteArray contents;
-    platform::readWholeFile(folder.file(QStringLiteral("HiScores90_11.Txt")), &contents);
-    return QString::fromLatin1(contents);
+    return QString::fromLatin1(readBytes(folder.file(QStringLiteral("HiScores90_11.Txt"))));
 }
 
 void TalliesWindowTest::tick(int seconds)
@@ -66,7 +66,7 @@ void TalliesWindowTest::tick(int seconds)
     }
 }
 
-QAction* TalliesWindowTest::entry(const char* name) const { return form->findChild<QAction*>(QLatin1String(name)); }
+QAction* TalliesWindowTest::entry(const char* name) const { return menuEntry(*form, name); }
 
 void TalliesWindowTest::closeAndReopen()
 {
@@ -84,28 +84,6 @@ void TalliesWindowTest::playShortGame()
     click(form->cmdTakeScore);
     click(form->cmdTakeScore);
     ASSERT_FALSE(form->gameInProgress());
-}
-
-void answerModal(const std::function<void()>& open, const std::function<void(QWidget*)>& answer)
-{
-    bool answered = false;
-    int ticks = 0;
-    QTimer driver;
-    QObject::connect(&driver, &QTimer::timeout, [&] {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (!modal)
-            return;
-        if (!answered) {
-            answered = true;
-            answer(modal);
-        } else if (++ticks > 200) {
-            modal->close(); // never hang the run
-        }
-    });
-    driver.start(1);
-    open();
-    driver.stop();
-    EXPECT_TRUE(answered);
 }
 
 void TalliesWindowTest::click(QWidget* w) { QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(5, 5)); }

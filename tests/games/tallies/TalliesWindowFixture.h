@@ -4,6 +4,7 @@
 // window's own controls, keeping its own tally of the points it should have earned.
 #include "TalliesFixture.h"
 #include "games/tallies/frmTallies.h"
+#include "support/ModalDialogs.h"
 #include "support/RecordingAudio.h"
 
 #include <QPointer>
@@ -14,10 +15,6 @@
 
 class CardImage;
 class QAction;
-
-// Runs `open`, which shows a modal dialog, and hands the dialog to `answer` once it is up; `answer`
-// must close it.
-void answerModal(const std::function<void()>& open, const std::function<void(QWidget*)>& answer);
 
 class TalliesWindowTest : public TalliesTest {
 protected:
