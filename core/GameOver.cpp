@@ -48,7 +48,7 @@ void GameOver(GameForm& Form, const QString& FileBase, const QString& DefaultSco
         setEnabled(Form.mnuTakeScore, false);
 
     try {
-        CheckHighScore(FileBase, Form);
+        CheckHighScore(FileBase, Form, DefaultScore);
         ShowTopHighScore(FileBase, Form, DefaultScore);
     } catch (const std::exception&) {
         platform::MsgBox(QStringLiteral("An error occured when attmpting to access the High Score Table. "

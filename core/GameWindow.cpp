@@ -285,11 +285,7 @@ bool GameWindow::confirmClearHighScores()
 
 void GameWindow::resetHighScoreTable(const QString& fileBase, const QString& defaultScore)
 {
-    const QString table = HighScoreTablePath(fileBase, Name());
-    if (!WriteDefaultHighScoreTable(table, defaultScore))
-        platform::MsgBox(QStringLiteral("Unable to clear the High Scores: ") + QDir::toNativeSeparators(table) +
-                             QStringLiteral(" could not be written."),
-                         platform::vbExclamation, gGameTitle);
+    ClearHighScoreTable(HighScoreTablePath(fileBase, Name()), defaultScore);
     ShowTopHighScore(fileBase, *this, defaultScore);
 }
 

@@ -4,12 +4,21 @@
 #include <algorithm>
 
 namespace {
+// The reader skips the blanks a field starts with, so a name never keeps them.
+QString withoutLeadingBlanks(const QString& field)
+{
+    qsizetype start = 0;
+    while (start < field.size() && field[start] == QLatin1Char(' '))
+        ++start;
+    return field.mid(start);
+}
+
 HighScoreLine splitLine(const QString& line)
 {
     const qsizetype comma = line.indexOf(QLatin1Char(','));
     if (comma < 0)
-        return {line, QString()};
-    return {line.left(comma), line.mid(comma + 1).trimmed()};
+        return {withoutLeadingBlanks(line), QString()};
+    return {withoutLeadingBlanks(line.left(comma)), line.mid(comma + 1).trimmed()};
 }
 } // namespace
 

@@ -1,7 +1,8 @@
 #pragma once
 // A high-score table as its file holds it, with no windows and no file access: the entries best first,
-// each a line "name, score". The name runs up to the line's first comma and is kept exactly as written
-// (blanks, quotes and a trailing "*" for custom scoring included), so only a comma cannot be in a name.
+// each a line "name, score". The name runs up to the line's first comma and is kept as written, less
+// the blanks it starts with (quotes, inner and trailing blanks and a trailing "*" for custom scoring
+// included), so only a comma cannot be in a name.
 #include <QByteArray>
 #include <QString>
 #include <cstdint>

@@ -8,8 +8,10 @@
 #include "core/frmHighScores.h"
 #include "platform/Conversions.h"
 #include "platform/Label.h"
+#include "platform/MessageBox.h"
 #include "platform/TextFile.h"
 
+#include <QDir>
 #include <QFileInfo>
 
 namespace {
@@ -58,6 +60,16 @@ bool WriteDefaultHighScoreTable(const QString& Path, const QString& DefaultScore
     return platform::writeFileAtomically(Path, HighScoreTable::defaults(DefaultScore).text());
 }
 
+bool ClearHighScoreTable(const QString& Path, const QString& DefaultScore)
+{
+    if (WriteDefaultHighScoreTable(Path, DefaultScore))
+        return true;
+    platform::MsgBox(QStringLiteral("Unable to clear the High Scores: ") + QDir::toNativeSeparators(Path) +
+                         QStringLiteral(" could not be written. The table has been left as it was."),
+                     platform::vbExclamation, gGameTitle);
+    return false;
+}
+
 void WriteDefaultHighScores(const QString& FileBase, GameForm& Form, const QString& DefaultScore)
 {
     WriteDefaultHighScoreTable(HighScoreTablePath(FileBase, Form.Name()), DefaultScore);
@@ -81,9 +93,12 @@ void ShowTopHighScore(const QString& FileBase, GameForm& Form, const QString& De
     Form.lblHighScore->setCaption(prefix + shownScore(table.lines().front().score));
 }
 
-void CheckHighScore(const QString& FileBase, GameForm& Form)
+void CheckHighScore(const QString& FileBase, GameForm& Form, const QString& DefaultScore)
 {
     const QString path = HighScoreTablePath(FileBase, Form.Name());
+    // The score of the game just played must not be lost for want of a table.
+    if (!DefaultScore.isEmpty() && !QFileInfo::exists(path))
+        WriteDefaultHighScoreTable(path, DefaultScore);
     QByteArray contents;
     if (!platform::readWholeFile(path, &contents))
         throw HighScoreTableError("cannot read the high-score table " + path.toStdString());

@@ -18,14 +18,18 @@ public:
 void ShowTopHighScore(const QString& FileBase, GameForm& Form, const QString& DefaultScore);
 // Writes ten default entries over the table. Never throws: a table that cannot be written stays as it was.
 void WriteDefaultHighScores(const QString& FileBase, GameForm& Form, const QString& DefaultScore);
-// Merges gScore into the table; when it enters, asks the player's name and shows the table.
+// Merges gScore into the table; when it enters, asks the player's name and shows the table. A table
+// that is missing (a limit no menu showed before) is first written with ten DefaultScore entries.
 // Throws HighScoreTableError when the table cannot be read or written.
-void CheckHighScore(const QString& FileBase, GameForm& Form);
+void CheckHighScore(const QString& FileBase, GameForm& Form, const QString& DefaultScore = QString());
 
 // The table file of FileBase at the current time limit; "frmTallies" adds "_" and the card goal.
 QString HighScoreTablePath(const QString& FileBase, const QString& FormName);
 // Writes ten default entries to the table file; false when it could not be written.
 bool WriteDefaultHighScoreTable(const QString& Path, const QString& DefaultScore);
+// Clear High Scores, from a game's menu or the viewer: writes the default table, or tells the player
+// with the one message both use that it could not be written (the table stays as it was).
+bool ClearHighScoreTable(const QString& Path, const QString& DefaultScore);
 
 // The windows CheckHighScore opens when a score enters the table. Tests replace them; a member left
 // empty means the real window (the modal name prompt, the modal table viewer over Form).

@@ -59,6 +59,15 @@ QFont tableFont()
     font.setBold(true);
     return font;
 }
+// A figure wider than its column is set smaller rather than cut at the left: the whole number shows.
+void fitFigure(platform::Label* label)
+{
+    QFont font = tableFont();
+    const int room = label->contentsRect().width();
+    while (font.pointSizeF() > 6 && QFontMetrics(font).horizontalAdvance(label->caption()) > room)
+        font.setPointSizeF(font.pointSizeF() - 0.25);
+    label->setFont(font);
+}
 } // namespace
 
 frmHighScores::frmHighScores(GameForm* game, QWidget* parent)
@@ -173,6 +182,7 @@ void frmHighScores::readTable(const QString& path, bool scoresAsNumbers)
         if (!value && scoresAsNumbers)
             return;
         ScoreList[2 * k + 1]->setCaption(value ? platform::formatGrouped(*value) : line.score);
+        fitFigure(ScoreList[2 * k + 1]);
     }
 }
 
@@ -184,11 +194,8 @@ void frmHighScores::cmdClear_Click()
     const TableOfGame* game = tableOfGame(gGameTitle);
     if (!game)
         return;
-    if (!WriteDefaultHighScoreTable(HighScoreTablePath(game->fileBase, game->formName), game->defaultScore)) {
-        platform::MsgBox(QStringLiteral("The High Score Table could not be cleared. It has been left as it was."),
-                         platform::vbCritical, gGameTitle);
+    if (!ClearHighScoreTable(HighScoreTablePath(game->fileBase, game->formName), game->defaultScore))
         return;
-    }
     if (game->tagline == Tallies)
         ReadTalliesScoreTable();
     else

@@ -484,7 +484,7 @@ void frmCairnwell::dealNextRound()
 
 void frmCairnwell::endOfGame()
 {
-    GameOver(*this, QStringLiteral("CairnwellHiScores"), QStringLiteral("50000"));
+    GameOver(*this, QStringLiteral("CairnwellHiScores"), QStringLiteral("30000"));
     gGameInProgress = false;
     // Left set, the round-over guard would keep Play and Exit from ever answering again.
     gRoundOver = false;

@@ -214,7 +214,8 @@ void frmDuetto::Form_Load()
     gGameInProgress = false;
     SetDuettoDefaults();
     gCountDownScore = duetto::SettingsDefaults::CountDownScore;
-    chooseTimeLimit(duetto::SettingsDefaults::TimeLimit);
+    // The limit alone: its table is made only once the file has said which limit is in force.
+    gTimeLimit = duetto::SettingsDefaults::TimeLimit;
     setSoundsOn(duetto::SettingsDefaults::SoundsOn);
     setMusicOn(duetto::SettingsDefaults::MusicOn);
     chooseCardBack(CardBackDesign::PalmTree);
@@ -227,6 +228,8 @@ void frmDuetto::Form_Load()
     // through the menus' own handlers, so the check marks, top score and stock picture follow it.
     const duetto::DuettoSettings settings = duetto::LoadSettingsINI(duetto::PlacementOf(*this));
     applyMenuOptions(settings);
+    if (!settings.timeLimit)
+        chooseTimeLimit(gTimeLimit);
     duetto::ApplyScoringSettings(settings);
     duetto::ApplyWindowPlacement(*this, settings);
 

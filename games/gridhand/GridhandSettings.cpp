@@ -8,6 +8,8 @@
 #include "games/gridhand/GridhandCustomScoring.h"
 #include "platform/ItemReader.h"
 
+#include <limits>
+
 namespace gridhand {
 
 namespace {
@@ -40,27 +42,29 @@ GridhandSettings ReadSettingsINI(platform::ItemReader& reader)
 {
     GridhandSettings s;
     settingsfile::SettingsKeys keys;
-    // Within what the dialog accepts: more than 26 overwrites could empty the deck before the grid is full.
-    auto field = [&keys](const QString& key, auto& target, CustomField f) {
-        keys.number(key, target, 0, RuleOf(f).highest);
-    };
+    // The scoring values are taken as the file has them, even beyond what the user-options dialog
+    // accepts; only a number that no 32-bit value can hold is passed over. The overwrites keep the
+    // dialog's highest: more than 26 could empty the deck before the grid is full.
+    constexpr std::int64_t Lowest = std::numeric_limits<std::int32_t>::min();
+    constexpr std::int64_t Highest = std::numeric_limits<std::int32_t>::max();
     keys.oneOf(kTime, s.timeLimit, OfferedTimeLimits)
         .onOff(kSounds, s.soundsOn)
         .onOff(kMusic, s.musicOn)
         .onOff(kCountDown, s.countDownScore)
-        .oneOf(kDeck, s.deckDesign, {1, 2, 3, 4});
-    field(kTimeBonus, s.timeBonus, CustomField::TimeBonus);
-    field(kBonus, s.bonusScore, CustomField::BonusScore);
-    field(kPair, s.pair, CustomField::Pair);
-    field(kTwoPair, s.twoPair, CustomField::TwoPair);
-    field(kTrips, s.trips, CustomField::ThreeKind);
-    field(kFlush, s.flush, CustomField::Flush);
-    field(kFullHouse, s.fullHouse, CustomField::FullHouse);
-    field(kStraight, s.straight, CustomField::Straight);
-    field(kFour, s.four, CustomField::FourKind);
-    field(kStFlush, s.straightFlush, CustomField::StFlush);
-    field(kRoyal, s.royalFlush, CustomField::RoyalFlush);
-    field(kOverWrites, s.overWrites, CustomField::OverWrites);
+        .oneOf(kDeck, s.deckDesign, {1, 2, 3, 4})
+        .number(kTimeBonus, s.timeBonus, Lowest, Highest)
+        .number(kBonus, s.bonusScore, Lowest, Highest)
+        .number(kPair, s.pair, Lowest, Highest)
+        .number(kTwoPair, s.twoPair, Lowest, Highest)
+        .number(kTrips, s.trips, Lowest, Highest)
+        .number(kFlush, s.flush, Lowest, Highest)
+        .number(kFullHouse, s.fullHouse, Lowest, Highest)
+        .number(kStraight, s.straight, Lowest, Highest)
+        .number(kFour, s.four, Lowest, Highest)
+        .number(kStFlush, s.straightFlush, Lowest, Highest)
+        .number(kRoyal, s.royalFlush, Lowest, Highest)
+        .number(kOverWrites, s.overWrites, std::numeric_limits<std::int16_t>::min(),
+                RuleOf(CustomField::OverWrites).highest);
     keys.placement(s.windowState, s.widthTw, s.heightTw);
     keys.readFrom(reader);
     return s;

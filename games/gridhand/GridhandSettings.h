@@ -27,8 +27,9 @@ inline constexpr int DefaultTimeLimit = 75;
 using WindowPlacement = settingsfile::WindowPlacement;
 using settingsfile::PlacementOf;
 
-// What the file said. An empty field: the key was missing, or its value is one the game would not
-// accept from its own menus or dialog, so the value in force stays.
+// What the file said. An empty field: the key was missing, or its value is not a number, one too big
+// for its variable, a choice the menus do not offer, or more overwrites than the deck allows, so the
+// value in force stays. Scoring values beyond the user-options bounds are kept as stored.
 struct GridhandSettings {
     std::optional<int> timeLimit;
     std::optional<bool> soundsOn; // only "True" is on

@@ -394,7 +394,7 @@ void frmQuickjack::gameOver()
     if (!mGameAbandoned) {
         // A table that cannot be read or written costs the entry, not the end of the game.
         try {
-            CheckHighScore(FileBase, *this);
+            CheckHighScore(FileBase, *this, DefaultScore);
         } catch (const HighScoreTableError&) {
             platform::MsgBox(TableError, platform::vbCritical, gGameTitle);
         }

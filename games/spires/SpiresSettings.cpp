@@ -6,8 +6,9 @@
 #include "core/SettingsKeys.h"
 #include "core/SettingsWriter.h"
 #include "core/SuiteGlobals.h"
-#include "games/spires/SpiresCustomScoring.h"
 #include "platform/ItemReader.h"
+
+#include <limits>
 
 namespace spires {
 
@@ -33,19 +34,25 @@ QString fileName() { return QString::fromLatin1(SettingsFileName); }
 
 SpiresSettings ReadSettingsINI(platform::ItemReader& reader)
 {
-    using namespace CustomBounds;
+    // The scoring values and the longest run are taken as the file has them, even beyond what the
+    // user-options dialog accepts or a round can make; only a number too big for its variable is
+    // passed over.
+    constexpr std::int64_t ShortLowest = std::numeric_limits<std::int16_t>::min();
+    constexpr std::int64_t ShortHighest = std::numeric_limits<std::int16_t>::max();
+    constexpr std::int64_t Lowest = std::numeric_limits<std::int32_t>::min();
+    constexpr std::int64_t Highest = std::numeric_limits<std::int32_t>::max();
     SpiresSettings s;
     settingsfile::SettingsKeys keys;
     keys.onOff(kMusic, s.musicOn)
         .oneOf(kTime, s.timeLimit, {30, 45, 60, 90})
         .onOff(kSounds, s.soundsOn)
-        .number(kHiRun, s.highRun, 0, LongestPossibleRun)
-        .number(kCardBonus, s.cardValue, 0, MaxCardValue)
-        .number(kBonusScore, s.bonusRoundScore, 0, MaxBonusRoundScore)
-        .number(kTowerBonus, s.spireBonus, 0, MaxBonus)
-        .number(kHighRunBonus, s.highRunBonus, 0, MaxBonus)
+        .number(kHiRun, s.highRun, ShortLowest, ShortHighest)
+        .number(kCardBonus, s.cardValue, ShortLowest, ShortHighest)
+        .number(kBonusScore, s.bonusRoundScore, Lowest, Highest)
+        .number(kTowerBonus, s.spireBonus, Lowest, Highest)
+        .number(kHighRunBonus, s.highRunBonus, Lowest, Highest)
         .onOff(kCountDown, s.countDownScore)
-        .number(kTimeBonus, s.timeBonus, 0, MaxBonus)
+        .number(kTimeBonus, s.timeBonus, Lowest, Highest)
         .placement(s.windowState, s.widthTw, s.heightTw)
         .on(kDeck,
             [&s](const QString& value) {

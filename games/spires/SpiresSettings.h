@@ -19,22 +19,19 @@ namespace spires {
 
 inline constexpr const char* SettingsFileName = "Spires.Ini";
 
-// The longest run a round can hold: every tower place played in one run.
-constexpr int LongestPossibleRun = 28;
-
 // 0 normal, 1 minimised, 2 maximised; size in twips.
 using WindowPlacement = settingsfile::WindowPlacement;
 using settingsfile::PlacementOf;
 
 // What the file said. An empty field: the key was missing or its value was not one the game would
-// accept (a time limit or design not offered, a number outside the user-options bounds), so the value
-// in force stays.
+// accept (a time limit or design not offered, no number, or one too big for its variable), so the value
+// in force stays. Numbers beyond the user-options bounds are kept as stored.
 struct SpiresSettings {
     std::optional<bool> musicOn; // only "True" is on
     std::optional<int> timeLimit; // 30, 45, 60 or 90
     std::optional<bool> soundsOn;
-    std::optional<int> highRun; // 0 to LongestPossibleRun
-    std::optional<int> cardValue;
+    std::optional<int> highRun; // 16-bit
+    std::optional<int> cardValue; // 16-bit
     std::optional<std::int32_t> bonusRoundScore;
     std::optional<std::int32_t> spireBonus;
     std::optional<std::int32_t> highRunBonus;

@@ -386,7 +386,7 @@ void frmStackjack::endOfGame()
     if (!mGameAbandoned) {
         // A table that cannot be read or written costs the entry, not the end of the game.
         try {
-            CheckHighScore(FileBase, *this);
+            CheckHighScore(FileBase, *this, DefaultScore);
         } catch (const HighScoreTableError&) {
             platform::MsgBox(TableError, platform::vbCritical, gGameTitle);
         }

@@ -39,7 +39,10 @@ bool SaveLastGame(const QString& FileName, const QString& UserName)
     // Wildcards are patterns to the file dialogs, never part of a saved game's name.
     const bool nameless = QFileInfo(FileName).fileName().isEmpty();
     const bool pattern = path.contains(QLatin1Char('*')) || path.contains(QLatin1Char('?'));
-    if (nameless || pattern || !platform::writeFileAtomically(path, SavedGameText(UserName))) {
+    const QByteArray text = SavedGameText(UserName);
+    // A file that opening would refuse as damaged is never written.
+    const bool opens = ParseSavedGame(QString::fromLatin1(text)).has_value();
+    if (nameless || pattern || !opens || !platform::writeFileAtomically(path, text)) {
         platform::MsgBox(SaveFailed, platform::vbOKOnly | platform::vbCritical, gGameTitle);
         return false;
     }

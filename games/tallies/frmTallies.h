@@ -206,6 +206,8 @@ private:
     void gameOver();
     void setPlayCaptions(const QString& caption);
     void setTakeScoreCaptions(const QString& caption);
+    // Replay: the last game's decks again, under the goal and time limit they were dealt under.
+    void replayLastGame();
     void placeInBox(platform::Label* label, const QWidget* box);
     // What opening a saved game asks of this window.
     tallies::TalliesReplayHooks replayHooks();

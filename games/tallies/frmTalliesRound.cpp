@@ -125,6 +125,8 @@ void frmTallies::mnuPlay_Click()
 void frmTallies::Play()
 {
     platform::setMousePointer(this, platform::MousePointer::Hourglass);
+    // Only an ended game can be saved, however this one was started.
+    enable(mnuSave, false);
     const bool ok = tallies::StartGame();
     if (gTalliesPhase == TalliesPhase::Playing)
         showDeal(true);
@@ -248,8 +250,7 @@ void frmTallies::cmdTakeScore_Click()
             PlayMidiMusic();
         return;
     }
-    gTalliesReplay = true;
-    cmdPlay_Click();
+    replayLastGame();
 }
 
 void frmTallies::mnuTakeScore_Click()
@@ -258,6 +259,20 @@ void frmTallies::mnuTakeScore_Click()
         if (!gRoundOver)
             TakeScore();
         return;
+    }
+    replayLastGame();
+}
+
+void frmTallies::replayLastGame()
+{
+    // The recorded decks belong to the goal and time limit they were dealt under: the heading, the
+    // table the score goes into and a later save must be theirs, whatever the menus say now.
+    const TalliesRecordedOptions recorded = gTalliesRecordedOptions;
+    if (recorded.cardGoal != 0) {
+        if (recorded.cardGoal != gCardGoal)
+            chooseCardGoal(recorded.cardGoal);
+        if (recorded.timeLimit != gTimeLimit)
+            chooseTimeLimit(recorded.timeLimit);
     }
     gTalliesReplay = true;
     cmdPlay_Click();

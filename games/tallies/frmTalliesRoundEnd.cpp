@@ -190,7 +190,7 @@ void frmTallies::gameOver()
     lblCurrentTotal->setCaption(QStringLiteral("0"));
     // A table that cannot be read or written must not stop the game from ending.
     try {
-        CheckHighScore(QStringLiteral("HiScores"), *this);
+        CheckHighScore(QStringLiteral("HiScores"), *this, QStringLiteral("50000"));
     } catch (const std::exception&) {
         platform::MsgBox(QStringLiteral("An error occured when attmpting to access the High Score Table. "
                                         "Please close and restart the game."),

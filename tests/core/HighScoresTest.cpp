@@ -176,6 +176,39 @@ TEST_F(HighScores, MergedTableKeepsMarksQuotesAndItsExactFormat)
     EXPECT_EQ(dialogs.promptedFor.size(), 2u);
 }
 
+TEST_F(HighScores, NamesAreReadWithoutTheBlanksTheyStartWith)
+{
+    HighScoreTestForm form(QStringLiteral("frmStackjack"));
+    const QString path = folder.file("HiScores60.Txt");
+    writeBytes(path, "  Spaced  , 800\r\n Bo*, 700\r\n\r\n");
+    ScriptedHighScoreDialogs dialogs;
+    dialogs.names = {"Cy"};
+    gScore = 900;
+    CheckHighScore(QStringLiteral("HiScores"), form);
+    EXPECT_EQ(readBytes(path), QByteArray("Cy, 900\r\nSpaced  , 800\r\nBo*, 700\r\n\r\n"));
+}
+
+TEST_F(HighScores, AMissingTableAtGameEndIsMadeWithTheGamesDefaultsBeforeTheScoreEnters)
+{
+    HighScoreTestForm form(QStringLiteral("frmQuickjack"));
+    gTimeLimit = 45;
+    ScriptedHighScoreDialogs dialogs;
+    dialogs.names = {"Ann"};
+    gScore = 60000;
+    CheckHighScore(QStringLiteral("QuickjackHiScores"), form, QStringLiteral("50000"));
+    QByteArray expected = "Ann, 60000\r\n";
+    for (int i = 0; i < 9; ++i)
+        expected += "Corvanta, 50000\r\n";
+    EXPECT_EQ(readBytes(folder.file("QuickjackHiScores45.Txt")), expected + "\r\n");
+    EXPECT_EQ(dialogs.tablesShown.size(), 1u);
+
+    // A score below the defaults still leaves the new table behind, unchanged.
+    gTimeLimit = 30;
+    gScore = 10;
+    CheckHighScore(QStringLiteral("QuickjackHiScores"), form, QStringLiteral("50000"));
+    EXPECT_EQ(readBytes(folder.file("QuickjackHiScores30.Txt")), defaultTable("50000"));
+}
+
 TEST_F(HighScores, TableThatCannotBeReadOrWrittenIsReportedAndLeftAlone)
 {
     HighScoreTestForm form(QStringLiteral("frmStackjack"));

@@ -11,6 +11,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFontMetrics>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -86,6 +87,18 @@ TEST_F(HighScoreViewer, ShortTableLeavesTheRestAtLabel1)
     writeBytes(folder.file("DuettoHighScores60.Txt"), "Ann, 0\r\nBob, 50000\r\n\r\n");
     frmHighScores dialog(nullptr);
     EXPECT_EQ(captions(dialog), QStringList({"Ann", "0", "Bob", "50,000"}) + label1s(16));
+}
+
+TEST_F(HighScoreViewer, TheWholeFigureShowsAndNamesLoseTheirLeadingBlanks)
+{
+    gGameTitle = QStringLiteral("Stackjack!");
+    writeBytes(folder.file("HiScores60.Txt"), "  Spaced  , 2147483647\r\nBo, 800\r\n\r\n");
+    frmHighScores dialog(nullptr);
+    dialog.show();
+    EXPECT_EQ(captions(dialog).mid(0, 4), QStringList({"Spaced  ", "2,147,483,647", "Bo", "800"}));
+    const platform::Label* largest = dialog.ScoreList[1];
+    EXPECT_LE(QFontMetrics(largest->font()).horizontalAdvance(largest->caption()), largest->contentsRect().width());
+    EXPECT_EQ(dialog.ScoreList[3]->font(), dialog.ScoreList[5]->font()) << "a figure that fits keeps the table's font";
 }
 
 TEST_F(HighScoreViewer, TalliesReadsTheTableOfItsCardGoal)
@@ -218,7 +231,11 @@ TEST_F(HighScoreViewer, ClearThatCannotWriteSaysSoAndKeepsTheLabels)
     boxes.expect(platform::vbYes).expect(platform::vbOK);
     QTest::mouseClick(dialog.cmdClear, Qt::LeftButton);
     ASSERT_EQ(boxes.shown().size(), 2u);
-    EXPECT_EQ(boxes.shown()[1].icon(), platform::vbCritical);
+    // The same message as a game's Clear High Scores menu gives.
+    EXPECT_EQ(boxes.shown()[1].prompt, QStringLiteral("Unable to clear the High Scores: ") +
+                                           QDir::toNativeSeparators(path) +
+                                           QStringLiteral(" could not be written. The table has been left as it was."));
+    EXPECT_EQ(boxes.shown()[1].icon(), platform::vbExclamation);
     EXPECT_EQ(boxes.shown()[1].title, QStringLiteral("Stackjack!"));
     EXPECT_EQ(captions(dialog), before);
     EXPECT_EQ(game.lblHighScore->caption(), QStringLiteral("High Score: 122,000"));

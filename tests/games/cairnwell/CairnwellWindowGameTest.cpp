@@ -103,3 +103,20 @@ TEST_F(CairnwellWindowTest, AWholeGameScoresToThePoint)
     EXPECT_TRUE(gGameInProgress);
     EXPECT_EQ(gScore, 0);
 }
+
+TEST_F(CairnwellWindowTest, AGameEndingWithoutATableMakesOneWithTheEndOfGameDefaults)
+{
+    play();
+    ASSERT_TRUE(QFile::remove(folder.file(QStringLiteral("CairnwellHiScores120.Txt"))));
+    form->cmdTakeScore->click();
+    form->cmdTakeScore->click();
+    ASSERT_FALSE(gGameInProgress);
+    // Between the two default scores: it enters only a table made with the lower one.
+    ASSERT_GT(gScore, 30000);
+    ASSERT_LT(gScore, 50000);
+    EXPECT_EQ(namePrompts, 1);
+    QByteArray expected = "Tester, " + QByteArray::number(gScore) + "\r\n";
+    for (int i = 0; i < 9; ++i)
+        expected += "Corvanta, 30000\r\n";
+    EXPECT_EQ(file(QStringLiteral("CairnwellHiScores120.Txt")), expected + "\r\n");
+}

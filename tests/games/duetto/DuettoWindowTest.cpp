@@ -217,6 +217,23 @@ TEST_F(DuettoWindowTest, TheSettingsFileIsAppliedAtLoadAndValuesNotOfferedKeepTh
     EXPECT_EQ(form->lblRuns->caption(), QStringLiteral("Runs x 50000"));
 }
 
+TEST_F(DuettoWindowTest, TheLoadMakesOnlyTheTableOfTheLimitTheFileSets)
+{
+    delete form;
+    ASSERT_TRUE(QFile::remove(folder.file(QStringLiteral("DuettoHighScores45.Txt"))));
+    QFile ini(folder.file(QStringLiteral("Duetto.Ini")));
+    ASSERT_TRUE(ini.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    ini.write("[Time]\r\n30\r\n\r\n");
+    ini.close();
+    form = new frmDuetto;
+    EXPECT_EQ(gTimeLimit, 30);
+    EXPECT_TRUE(form->timeLimitEntry(30)->isChecked());
+    EXPECT_FALSE(form->timeLimitEntry(45)->isChecked());
+    EXPECT_TRUE(file("DuettoHighScores30.Txt").startsWith("Corvanta, 30000\r\n"));
+    EXPECT_FALSE(QFile::exists(folder.file(QStringLiteral("DuettoHighScores45.Txt"))));
+    EXPECT_EQ(form->lblHighScore->caption(), QStringLiteral("High Score: 30,000"));
+}
+
 TEST_F(DuettoWindowTest, PausingHidesTheTableAndResumingShowsOnlyTheCardsInPlay)
 {
     gMusicOn = true;

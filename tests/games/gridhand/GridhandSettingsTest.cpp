@@ -110,7 +110,7 @@ TEST_F(GridhandSettingsTest, WrittenValuesReadBackWhateverTheOrder)
     EXPECT_FALSE(shuffled.bonusScore.has_value());
 }
 
-TEST_F(GridhandSettingsTest, ValuesTheMenusOrTheDialogWouldNotAcceptAreIgnored)
+TEST_F(GridhandSettingsTest, ValuesTheMenusWouldNotOfferAreIgnoredAndScoringValuesKept)
 {
     struct Case {
         const char* text;
@@ -119,9 +119,11 @@ TEST_F(GridhandSettingsTest, ValuesTheMenusOrTheDialogWouldNotAcceptAreIgnored)
     const Case cases[] = {
         {"[Time]\r\n120", true},         {"[Time]\r\n100", false},       {"[Deck]\r\n4", true},
         {"[Deck]\r\n5", false},          {"[Over Writes]\r\n26", true},  {"[Over Writes]\r\n27", false},
-        {"[Over Writes]\r\n-1", false},  {"[Time Bonus]\r\n11", false},  {"[Bonus Score]\r\n1000001", false},
-        {"[Pair Score]\r\n50001", false}, {"[Royal Flush Score]\r\n100000", true}, {"[Pair Score]\r\nlots", false},
-        {"[State]\r\n3", false},
+        // Scoring values are used as stored, even beyond the user-options bounds; only no number, or
+        // one too big for 32 bits, is passed over.
+        {"[Over Writes]\r\n-1", true},   {"[Time Bonus]\r\n11", true},   {"[Bonus Score]\r\n1000001", true},
+        {"[Pair Score]\r\n60000", true}, {"[Royal Flush Score]\r\n-5", true}, {"[Pair Score]\r\nlots", false},
+        {"[Pair Score]\r\n2147483648", false}, {"[State]\r\n3", false},
     };
     for (const Case& c : cases) {
         const GridhandSettings s = read(QString::fromLatin1(c.text));
@@ -130,7 +132,9 @@ TEST_F(GridhandSettingsTest, ValuesTheMenusOrTheDialogWouldNotAcceptAreIgnored)
         EXPECT_EQ(any, c.applied) << c.text;
     }
     // A refused value keeps an earlier good one.
-    EXPECT_EQ(read(QStringLiteral("[Pair Score]\n60\n\n[Pair Score]\n-5\n")).pair, 60);
+    EXPECT_EQ(read(QStringLiteral("[Pair Score]\n60\n\n[Pair Score]\nlots\n")).pair, 60);
+    EXPECT_EQ(read(QStringLiteral("[Pair Score]\n60000\n")).pair, 60000);
+    EXPECT_EQ(read(QStringLiteral("[Royal Flush Score]\n-5\n")).royalFlush, -5);
 }
 
 TEST_F(GridhandSettingsTest, OnlyTrueInThatCaseSwitchesOn)

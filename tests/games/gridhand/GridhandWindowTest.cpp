@@ -200,7 +200,8 @@ TEST_F(GridhandWindowTest, TheSettingsFileIsAppliedThroughTheMenusAtLoad)
     delete form;
     ASSERT_TRUE(platform::writeFileAtomically(folder.file(QStringLiteral("Gridhand.Ini")),
                                               "[Time]\r\n120\r\n\r\n[Play Sounds]\r\ntrue\r\n\r\n[Deck]\r\n2\r\n\r\n"
-                                              "[Over Writes]\r\n40\r\n\r\n[Pair Score]\r\n60\r\n\r\n"));
+                                              "[Over Writes]\r\n40\r\n\r\n[Pair Score]\r\n60000\r\n\r\n"
+                                              "[Royal Flush Score]\r\n-5\r\n\r\n"));
     form = new frmGridhand;
     EXPECT_EQ(gTimeLimit, 120);
     EXPECT_TRUE(form->timeLimitEntry(120)->isChecked());
@@ -209,8 +210,10 @@ TEST_F(GridhandWindowTest, TheSettingsFileIsAppliedThroughTheMenusAtLoad)
     EXPECT_EQ(gDeckDesign, 2);
     EXPECT_FALSE(gSoundsOn);
     EXPECT_FALSE(form->mnuSounds->isChecked());
-    EXPECT_EQ(gOverwritesAllowed, 3);
-    EXPECT_EQ(gPairPoints, 60);
+    EXPECT_EQ(gOverwritesAllowed, 3) << "more than 26 could empty the deck before the grid is full";
+    // Beyond what the user-options dialog accepts, but used as stored.
+    EXPECT_EQ(gPairPoints, 60000);
+    EXPECT_EQ(gRoyalFlushPoints, -5);
     EXPECT_TRUE(gCustomScoring);
     EXPECT_TRUE(QFile::exists(folder.file(QStringLiteral("GridhandHighScores120.Txt"))));
 }

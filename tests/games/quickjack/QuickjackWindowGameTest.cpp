@@ -147,3 +147,30 @@ TEST_F(QuickjackWindowTest, ARoundWithoutTwentyOnesAndWithoutCountUp)
     form->cmdTakeScore->click();
     EXPECT_FALSE(gRoundOver) << "a new round is running";
 }
+
+TEST_F(QuickjackWindowTest, AGameUnderALimitWithNoTableYetEntersItsScoreInANewDefaultTable)
+{
+    // 45 seconds is taken from the file but offered by no menu, so nothing made its table before.
+    delete form;
+    QFile ini(folder.file(QStringLiteral("Quickjack.Ini")));
+    ASSERT_TRUE(ini.open(QIODevice::WriteOnly));
+    ini.write("[Time Limit]\r\n45\r\n");
+    ini.close();
+    openWindow();
+    ASSERT_EQ(gTimeLimit, 45);
+    ASSERT_FALSE(QFile::exists(folder.file(QStringLiteral("QuickjackHiScores45.Txt"))));
+
+    ScriptedMessageBoxes boxes;
+    play();
+    gScore = 60000;
+    for (int round = 0; round < 3 && gGameInProgress; ++round)
+        form->cmdTakeScore->click();
+    ASSERT_FALSE(gGameInProgress);
+    EXPECT_TRUE(boxes.shown().empty()) << "no table error";
+    EXPECT_EQ(namePrompts, 1);
+    QByteArray expected = "Tester, 60000\r\n";
+    for (int i = 0; i < 9; ++i)
+        expected += "Corvanta, 50000\r\n";
+    EXPECT_EQ(file(QStringLiteral("QuickjackHiScores45.Txt")), expected + "\r\n");
+    EXPECT_EQ(form->lblHighScore->caption(), QStringLiteral("High Score: 60,000"));
+}

@@ -38,9 +38,10 @@ TEST_F(SpiresWindowTest, ConfirmedCloseWritesWhatChangedAndTheNextLoadReadsItBac
     form->chooseTimeLimit(90);
     form->mnuSounds_Click();
     form->mnuHot->trigger();
-    form->board.mHighRun = 12;
-    gCardValue = 250;
-    gSpireBonus = 6000;
+    // Beyond what the user-options dialog or a round would make, but kept as they are.
+    form->board.mHighRun = 30;
+    gCardValue = 1200;
+    gSpireBonus = 50000;
     gCountDownScore = false;
     spires::CheckForCustom();
     ScriptedMessageBoxes boxes;
@@ -50,9 +51,9 @@ TEST_F(SpiresWindowTest, ConfirmedCloseWritesWhatChangedAndTheNextLoadReadsItBac
     ASSERT_FALSE(form);
     QByteArray expected = withValue(FirstRunFile, "[Time]", "90");
     expected = withValue(expected, "[Play Sounds]", "False");
-    expected = withValue(expected, "[Hi Run]", "12");
-    expected = withValue(expected, "[Card Bonus]", "250");
-    expected = withValue(expected, "[Tower Bonus]", "6000");
+    expected = withValue(expected, "[Hi Run]", "30");
+    expected = withValue(expected, "[Card Bonus]", "1200");
+    expected = withValue(expected, "[Tower Bonus]", "50000");
     expected = withValue(expected, "[Count Down Score]", "False");
     expected = withValue(expected, "[Deck]", "4");
     EXPECT_EQ(file(QStringLiteral("Spires.Ini")), expected);
@@ -67,10 +68,10 @@ TEST_F(SpiresWindowTest, ConfirmedCloseWritesWhatChangedAndTheNextLoadReadsItBac
     EXPECT_FALSE(form->mnuSounds->isChecked());
     EXPECT_EQ(gDeckDesign, 4);
     EXPECT_TRUE(form->mnuHot->isChecked());
-    EXPECT_EQ(form->board.mHighRun, 12);
-    EXPECT_EQ(form->lblHighRun->caption(), QStringLiteral("Highest Run: 12"));
-    EXPECT_EQ(gCardValue, 250);
-    EXPECT_EQ(gSpireBonus, 6000);
+    EXPECT_EQ(form->board.mHighRun, 30);
+    EXPECT_EQ(form->lblHighRun->caption(), QStringLiteral("Highest Run: 30"));
+    EXPECT_EQ(gCardValue, 1200);
+    EXPECT_EQ(gSpireBonus, 50000);
     EXPECT_FALSE(gCountDownScore);
     EXPECT_TRUE(gCustomScoring);
     EXPECT_EQ(form->lblHighScore->caption(), QStringLiteral("Current High Score: 30,000"));
@@ -89,13 +90,18 @@ TEST(SpiresSettingsReader, ValuesTheGameWouldNotOfferKeepTheValueInForce)
         {"[Play Sounds]\r\ntrue\r\n", [](const spires::SpiresSettings& s) { return s.soundsOn == false; }},
         {"[Play Music]\r\nTrue\r\n", [](const spires::SpiresSettings& s) { return s.musicOn == true; }},
         {"[Hi run]\r\n5\r\n", [](const spires::SpiresSettings& s) { return !s.highRun; }},
-        {"[Hi Run]\r\n29\r\n", [](const spires::SpiresSettings& s) { return !s.highRun; }},
-        {"[Hi Run]\r\n-3\r\n", [](const spires::SpiresSettings& s) { return !s.highRun; }},
-        {"[Card Bonus]\r\n1001\r\n", [](const spires::SpiresSettings& s) { return !s.cardValue; }},
+        // Scoring values and the longest run are used as stored, even beyond the user-options bounds;
+        // only no number, or one too big for its variable, keeps the value in force.
+        {"[Hi Run]\r\n30\r\n", [](const spires::SpiresSettings& s) { return s.highRun == 30; }},
+        {"[Hi Run]\r\n-3\r\n", [](const spires::SpiresSettings& s) { return s.highRun == -3; }},
+        {"[Hi Run]\r\n32768\r\n", [](const spires::SpiresSettings& s) { return !s.highRun; }},
+        {"[Card Bonus]\r\n1200\r\n", [](const spires::SpiresSettings& s) { return s.cardValue == 1200; }},
+        {"[Card Bonus]\r\n-1\r\n", [](const spires::SpiresSettings& s) { return s.cardValue == -1; }},
+        {"[Card Bonus]\r\n40000\r\n", [](const spires::SpiresSettings& s) { return !s.cardValue; }},
         {"[Card Bonus]\r\nlots\r\n", [](const spires::SpiresSettings& s) { return !s.cardValue; }},
-        {"[Card Bonus]\r\n1000\r\n", [](const spires::SpiresSettings& s) { return s.cardValue == 1000; }},
-        {"[Bonus Score]\r\n900001\r\n", [](const spires::SpiresSettings& s) { return !s.bonusRoundScore; }},
-        {"[Tower Bonus]\r\n32768\r\n", [](const spires::SpiresSettings& s) { return !s.spireBonus; }},
+        {"[Bonus Score]\r\n1000000\r\n", [](const spires::SpiresSettings& s) { return s.bonusRoundScore == 1000000; }},
+        {"[Tower Bonus]\r\n50000\r\n", [](const spires::SpiresSettings& s) { return s.spireBonus == 50000; }},
+        {"[High Run Bonus]\r\n40000\r\n", [](const spires::SpiresSettings& s) { return s.highRunBonus == 40000; }},
         {"[Time Bonus]\r\n99999999999\r\n", [](const spires::SpiresSettings& s) { return !s.timeBonus; }},
         {"[Deck]\r\n5\r\n", [](const spires::SpiresSettings& s) { return !s.cardBack; }},
         {"[Deck]\r\n3\r\n", [](const spires::SpiresSettings& s) { return s.cardBack == CardBackDesign::NightCastle; }},

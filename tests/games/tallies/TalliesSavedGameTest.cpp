@@ -325,6 +325,19 @@ TEST_F(TalliesSavedGameTest, TheSummaryRatesTheSavedScore)
                              "game. Customized scoring was in effect when this game was played. "));
 }
 
+TEST_F(TalliesSavedGameTest, AFileThatOpeningWouldRefuseIsNeverWritten)
+{
+    // Goal-11 decks of 52 cards recorded under goal 13, which deals 44: opening refuses such a file.
+    playGame(11, false);
+    gTalliesRecordedOptions.cardGoal = 13;
+    const QString path = folder.file("mixed.tgm");
+    boxes.expect(platform::vbOK);
+    EXPECT_FALSE(SaveLastGame(path, QStringLiteral("Ann")));
+    ASSERT_EQ(boxes.shown().size(), 1u);
+    EXPECT_EQ(boxes.shown()[0].prompt, SaveFailed);
+    EXPECT_FALSE(QFile::exists(path));
+}
+
 TEST_F(TalliesSavedGameTest, ANameWithACommaIsSavedWholeAndReadBackToTheComma)
 {
     playGame(11, false);

@@ -7,11 +7,13 @@
 #include "core/ShapeControl.h"
 #include "games/tallies/TalliesSavedGame.h"
 #include "games/tallies/TalliesSavedGameDialogs.h"
+#include "games/tallies/TalliesSavedGameFile.h"
 #include "games/tallies/frmOpen.h"
 #include "games/tallies/frmSave.h"
 #include "platform/Label.h"
 #include "platform/Random.h"
 #include "platform/Timer.h"
+#include "support/FileBytes.h"
 
 #include <QAction>
 #include <QApplication>
@@ -125,6 +127,57 @@ TEST_F(TalliesWindowSavedGameTest, TheLastGameIsSavedAndOpenedFromTheMenuAndRepl
     }
     EXPECT_FALSE(form->gameInProgress());
     EXPECT_EQ(boxes.shown().size(), 1u);
+}
+
+TEST_F(TalliesWindowSavedGameTest, ReplayPlaysTheRecordedDecksUnderTheirGoalAndTimeLimit)
+{
+    writeLowTable(); // 90 seconds, goal 11: every game enters
+    const std::vector<QStringList> played = playAndRecord(31);
+    ASSERT_EQ(namesAsked.size(), 1u);
+    entry("mnu13")->trigger();
+    entry("mnu60")->trigger();
+
+    click(form->cmdTakeScore); // Replay
+    ASSERT_TRUE(form->gameInProgress());
+    EXPECT_EQ(gCardGoal, 11);
+    EXPECT_TRUE(form->mnu11->isChecked());
+    EXPECT_FALSE(form->mnu13->isChecked());
+    EXPECT_EQ(form->lblTallies->caption(), QStringLiteral("Tallies:"));
+    EXPECT_EQ(gTimeLimit, 90);
+    EXPECT_TRUE(form->timeLimitEntry(90)->isChecked());
+    EXPECT_FALSE(form->timeLimitEntry(60)->isChecked());
+    EXPECT_EQ(dealt(), played[0]);
+    click(form->cmdTakeScore);
+    EXPECT_EQ(dealt(), played[1]);
+    click(form->cmdTakeScore);
+    ASSERT_FALSE(form->gameInProgress());
+
+    // The score went into the goal-11 table, and the replay saves as a game that opens again.
+    EXPECT_EQ(namesAsked.size(), 2u);
+    EXPECT_EQ(tableText().count(QStringLiteral("Tess, ")), 2);
+    const QString path = folder.file(QStringLiteral("replayed.tgm"));
+    ASSERT_TRUE(tallies::SaveLastGame(path, QStringLiteral("Ann")));
+    const auto saved = tallies::ParseSavedGame(QString::fromLatin1(readBytes(path)));
+    ASSERT_TRUE(saved.has_value());
+    EXPECT_EQ(saved->cardGoal, 11);
+    EXPECT_EQ(saved->timeLimit, 90);
+}
+
+TEST_F(TalliesWindowSavedGameTest, SaveLastGameIsOffWhileAGameRunsHoweverItWasStarted)
+{
+    playAndRecord(5);
+    ASSERT_TRUE(form->mnuSave->isEnabled());
+    form->mnuPlay->trigger(); // Ctrl+P
+    ASSERT_TRUE(form->gameInProgress());
+    EXPECT_FALSE(form->mnuSave->isEnabled());
+    click(form->cmdTakeScore);
+    click(form->cmdTakeScore);
+    ASSERT_FALSE(form->gameInProgress());
+    EXPECT_TRUE(form->mnuSave->isEnabled());
+
+    click(form->cmdTakeScore); // Replay
+    ASSERT_TRUE(form->gameInProgress());
+    EXPECT_FALSE(form->mnuSave->isEnabled());
 }
 
 TEST_F(TalliesWindowSavedGameTest, ACommandLineGameOpensAtTheFirstActivationOnly)
