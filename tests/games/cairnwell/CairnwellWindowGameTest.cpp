@@ -108,9 +108,12 @@ TEST_F(CairnwellWindowTest, AGameEndingWithoutATableMakesOneWithTheEndOfGameDefa
 {
     play();
     ASSERT_TRUE(QFile::remove(folder.file(QStringLiteral("CairnwellHiScores120.Txt"))));
+    ScriptedMessageBoxes boxes;
+    boxes.expect(platform::vbOK);
     form->cmdTakeScore->click();
     form->cmdTakeScore->click();
     ASSERT_FALSE(gGameInProgress);
+    EXPECT_TRUE(boxes.shown().empty()) << "no table error";
     // Between the two default scores: it enters only a table made with the lower one.
     ASSERT_GT(gScore, 30000);
     ASSERT_LT(gScore, 50000);
