@@ -88,9 +88,10 @@ HighScoreTable HighScoreTable::withEntry(int place, const QString& name, std::in
         const std::optional<std::int64_t> value = highScoreValue(m_lines[i].score);
         table.m_lines.push_back({m_lines[i].name, value ? QString::number(*value) : m_lines[i].score});
     }
-    // A line end in the new name would split its entry in two and leave the table unreadable.
     place = std::clamp(place, 0, int(table.m_lines.size()));
-    table.m_lines.insert(table.m_lines.begin() + place, HighScoreLine{platform::withoutControlCharacters(name), QString::number(score)});
+    // A line end in the new name would split its entry in two and leave the table unreadable.
+    const HighScoreLine entry{platform::withoutControlCharacters(name), QString::number(score)};
+    table.m_lines.insert(table.m_lines.begin() + place, entry);
     if (int(table.m_lines.size()) > Size)
         table.m_lines.resize(Size);
     return table;

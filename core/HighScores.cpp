@@ -120,7 +120,8 @@ void CheckHighScore(const QString& FileBase, GameForm& Form)
         if (!lock.tryLock(10000))
             throw HighScoreTableError("cannot lock the high-score table " + path.toStdString());
         const auto [table, placement] = readPlacement(path);
-        if (placement.place && !platform::writeFileAtomically(path, table.withEntry(*placement.place, name, gScore).text()))
+        if (placement.place &&
+            !platform::writeFileAtomically(path, table.withEntry(*placement.place, name, gScore).text()))
             throw HighScoreTableError("cannot write the high-score table " + path.toStdString());
     }
     showTable(FileBase, Form);

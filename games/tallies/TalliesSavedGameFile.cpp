@@ -88,8 +88,9 @@ QByteArray SavedGameText(const QString& UserName)
     text += QStringLiteral("[Score]\r\n") + number(gPreviousScore) + QStringLiteral("\r\n");
     const QString custom = options.customScoring ? QStringLiteral("True") : QStringLiteral("False");
     text += QStringLiteral("[Custom]\r\n") + custom + QStringLiteral("\r\n");
-    text += QStringLiteral("[UserName]\r\n") + (UserName.isEmpty() ? QStringLiteral("an anonymous user") : platform::withoutControlCharacters(UserName)) +
-            QStringLiteral("\r\n");
+    const QString name =
+        UserName.isEmpty() ? QStringLiteral("an anonymous user") : platform::withoutControlCharacters(UserName);
+    text += QStringLiteral("[UserName]\r\n") + name + QStringLiteral("\r\n");
     appendDeck(text, QStringLiteral("[Round 1 Deck]"), gTalliesRound1Deck);
     if (recorded(gTalliesRound2Deck))
         appendDeck(text, QStringLiteral("[Round 2 Deck]"), gTalliesRound2Deck);

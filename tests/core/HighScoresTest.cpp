@@ -302,8 +302,9 @@ TEST_F(HighScores, EveryNameReadsBackAsTypedAndStaysOnItsLine)
     gScore = 8200;
     CheckHighScore(QStringLiteral("HiScores"), form);
 
-    EXPECT_EQ(QString::fromUtf8(readBytes(path)), QStringLiteral("Jos\u00e9, 9000\r\n") + utf8Name +
-                                                      QStringLiteral(", 8500\r\nLine Feed Tab, 8200\r\nBo, 8000\r\n\r\n"));
+    const QString expected = QStringLiteral("Jos\u00e9, 9000\r\n") + utf8Name +
+                             QStringLiteral(", 8500\r\nLine Feed Tab, 8200\r\nBo, 8000\r\n\r\n");
+    EXPECT_EQ(QString::fromUtf8(readBytes(path)), expected);
     EXPECT_EQ(dialogs.tablesShown.size(), 2u);
     gScore = 50; // the table still reads: four entries, so a lower score has no place and is no error
     EXPECT_NO_THROW(CheckHighScore(QStringLiteral("HiScores"), form));

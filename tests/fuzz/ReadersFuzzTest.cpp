@@ -133,7 +133,8 @@ TEST(ReadersFuzz, ATableReadFromAnyFileIsWrittenBackAsOneLinePerEntry)
 {
     QByteArray seed;
     for (int i = 1; i <= 10; ++i)
-        seed += "Player " + QByteArray::number(i) + (i % 3 ? ", " : "*, ") + QByteArray::number(11000 - 1000 * i) + "\r\n";
+        seed += "Player " + QByteArray::number(i) + (i % 3 ? ", " : "*, ") + QByteArray::number(11000 - 1000 * i) +
+                "\r\n";
     seed += "\r\n";
     Mutator names(2);
     fuzz(seed, 3, [&names](const QByteArray& bytes) {
