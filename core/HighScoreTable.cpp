@@ -1,5 +1,8 @@
 #include "core/HighScoreTable.h"
 
+#include "platform/TextFile.h"
+
+#include <QRegularExpression>
 #include <QStringList>
 #include <algorithm>
 
@@ -43,10 +46,9 @@ std::optional<std::int64_t> highScoreValue(const QString& field)
 HighScoreTable HighScoreTable::parse(const QByteArray& contents)
 {
     HighScoreTable table;
-    const QString text = QString::fromUtf8(contents);
-    for (QString line : text.split(QLatin1Char('\n'))) {
-        if (line.endsWith(QLatin1Char('\r')))
-            line.chop(1);
+    // CR LF, LF and CR alone all end a line.
+    static const QRegularExpression LineEnd(QStringLiteral("\r\n|\r|\n"));
+    for (const QString& line : platform::decodeText(contents).split(LineEnd)) {
         if (line.trimmed().isEmpty())
             continue;
         table.m_lines.push_back(splitLine(line));
@@ -96,7 +98,9 @@ HighScoreTable HighScoreTable::withEntry(int place, const QString& name, std::in
         table.m_lines.push_back({m_lines[i].name, value ? QString::number(*value) : m_lines[i].score});
     }
     place = std::clamp(place, 0, int(table.m_lines.size()));
-    table.m_lines.insert(table.m_lines.begin() + place, HighScoreLine{name, QString::number(score)});
+    // A line end in the new name would split its entry in two and leave the table unreadable.
+    const HighScoreLine entry{platform::withoutControlCharacters(name), QString::number(score)};
+    table.m_lines.insert(table.m_lines.begin() + place, entry);
     if (int(table.m_lines.size()) > Size)
         table.m_lines.resize(Size);
     return table;

@@ -18,7 +18,8 @@ class HighScoreTable {
 public:
     static constexpr int Size = 10;
 
-    // CR LF and LF line ends read the same; empty lines hold no entry.
+    // CR LF, LF and CR line ends read the same; empty lines hold no entry. A line that is not
+    // valid UTF-8 reads as Latin-1, as older tables were written.
     static HighScoreTable parse(const QByteArray& contents);
     // Ten entries of the maker's name and the default score.
     static HighScoreTable defaults(const QString& defaultScore);
@@ -38,6 +39,7 @@ public:
 
     // The first ten entries with the new one put at `place` (from placeFor), cut to ten; the entries
     // read keep their names, marks included, and their scores are written as plain digits.
+    // A control character in the new name becomes a blank.
     HighScoreTable withEntry(int place, const QString& name, std::int64_t score) const;
 
 private:

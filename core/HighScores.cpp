@@ -13,6 +13,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QLockFile>
 
 namespace {
 HighScoreDialogs& installedDialogs()
@@ -36,6 +37,28 @@ void showTable(const QString& FileBase, GameForm& Form)
         installedDialogs().showTable(FileBase, Form);
     else
         frmHighScores::showModal(&Form);
+}
+
+// The table as it is now, and where gScore would enter it.
+std::pair<HighScoreTable, HighScoreTable::Placement> readPlacement(const QString& path)
+{
+    QByteArray contents;
+    if (!platform::readWholeFile(path, &contents))
+        throw HighScoreTableError("cannot read the high-score table " + path.toStdString());
+    HighScoreTable table = HighScoreTable::parse(contents);
+    const HighScoreTable::Placement placement = table.placeFor(gScore);
+    if (!placement.readable)
+        throw HighScoreTableError("a score in the high-score table " + path.toStdString() + " is not a number");
+    return {std::move(table), placement};
+}
+
+// A table left empty by an earlier fault has no place for anyone, so it counts as missing.
+bool tableMissingOrEmpty(const QString& path)
+{
+    if (!QFileInfo::exists(path))
+        return true;
+    QByteArray existing;
+    return platform::readWholeFile(path, &existing) && HighScoreTable::parse(existing).lines().empty();
 }
 
 QString shownScore(const QString& field)
@@ -78,8 +101,9 @@ void WriteDefaultHighScores(const QString& FileBase, GameForm& Form, const QStri
 void ShowTopHighScore(const QString& FileBase, GameForm& Form, const QString& DefaultScore)
 {
     const QString path = HighScoreTablePath(FileBase, Form.Name());
-    // Only a missing table is replaced: one that exists but cannot be read is kept for the player.
-    if (!QFileInfo::exists(path))
+    // Only a missing table, or one left empty by an earlier fault, is replaced: one that exists but
+    // cannot be read is kept for the player.
+    if (tableMissingOrEmpty(path))
         WriteDefaultHighScoreTable(path, DefaultScore);
 
     QByteArray contents;
@@ -97,16 +121,9 @@ void CheckHighScore(const QString& FileBase, GameForm& Form, const QString& Defa
 {
     const QString path = HighScoreTablePath(FileBase, Form.Name());
     // The score of the game just played must not be lost for want of a table.
-    if (!DefaultScore.isEmpty() && !QFileInfo::exists(path))
+    if (!DefaultScore.isEmpty() && tableMissingOrEmpty(path))
         WriteDefaultHighScoreTable(path, DefaultScore);
-    QByteArray contents;
-    if (!platform::readWholeFile(path, &contents))
-        throw HighScoreTableError("cannot read the high-score table " + path.toStdString());
-    const HighScoreTable table = HighScoreTable::parse(contents);
-    const HighScoreTable::Placement placement = table.placeFor(gScore);
-    if (!placement.readable)
-        throw HighScoreTableError("a score in the high-score table " + path.toStdString() + " is not a number");
-    if (!placement.place)
+    if (!readPlacement(path).second.place)
         return;
 
     if (gSoundsOn)
@@ -118,7 +135,16 @@ void CheckHighScore(const QString& FileBase, GameForm& Form, const QString& Defa
     if (gCustomScoring)
         name += QLatin1Char('*');
 
-    if (!platform::writeFileAtomically(path, table.withEntry(*placement.place, name, gScore).text()))
-        throw HighScoreTableError("cannot write the high-score table " + path.toStdString());
+    {
+        // Another copy of the suite may have written the table while the name was typed: the score
+        // goes into the table as it is now, with no other writer between reading and writing.
+        QLockFile lock(path + QStringLiteral(".lock"));
+        if (!lock.tryLock(10000))
+            throw HighScoreTableError("cannot lock the high-score table " + path.toStdString());
+        const auto [table, placement] = readPlacement(path);
+        if (placement.place &&
+            !platform::writeFileAtomically(path, table.withEntry(*placement.place, name, gScore).text()))
+            throw HighScoreTableError("cannot write the high-score table " + path.toStdString());
+    }
     showTable(FileBase, Form);
 }

@@ -7,6 +7,7 @@
 #include "core/WebPage.h"
 #include "platform/Pointer.h"
 #include "platform/Program.h"
+#include "platform/TextFile.h"
 #include "platform/Timer.h"
 #include "platform/Twips.h"
 
@@ -92,6 +93,7 @@ void frmSelect::Form_Load()
     platform::centreOnScreen(this);
     setWindowTitle(QStringLiteral("Corvanta") + QStringLiteral("'s Parlour"));
     gAppPath = platform::programFolder();
+    platform::removeStaleTemporaries(gAppPath);
 
     cmdTallies->setText(QStringLiteral("&Tallies!"));
     cmdStackjack->setText(QStringLiteral("&Stackjack "));

@@ -57,7 +57,19 @@ double Val(const QString& text)
     return number.toDouble();
 }
 
-std::int64_t roundHalfEven(double x) { return static_cast<std::int64_t>(std::nearbyint(x)); }
+std::int64_t roundHalfEven(double x)
+{
+    // Out of range the conversion is undefined, so a number read from a file is pinned first.
+    constexpr double Limit = 9223372036854775808.0; // 2^63
+    if (std::isnan(x))
+        return 0;
+    const double whole = std::nearbyint(x);
+    if (whole >= Limit)
+        return std::numeric_limits<std::int64_t>::max();
+    if (whole < -Limit)
+        return std::numeric_limits<std::int64_t>::min();
+    return static_cast<std::int64_t>(whole);
+}
 
 QString formatGrouped(std::int64_t n)
 {

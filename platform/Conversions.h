@@ -13,7 +13,8 @@ QString Str(double n);
 // Reads the number at the start of the text, skipping blanks; "12abc" is 12, "abc" is 0.
 double Val(const QString& text);
 
-// Rounds to the nearest whole number, halves to even (2.5 is 2, 3.5 is 4).
+// Rounds to the nearest whole number, halves to even (2.5 is 2, 3.5 is 4); beyond the 64-bit range
+// the nearest end of it, and 0 for a value that is not a number.
 std::int64_t roundHalfEven(double x);
 
 // "###,###,###,##0": thousands grouped with "," whatever the locale; 0 shows as "0".

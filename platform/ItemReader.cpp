@@ -1,53 +1,55 @@
 #include "platform/ItemReader.h"
 
-#include <QFile>
+#include "platform/TextFile.h"
 
 namespace platform {
 
 namespace {
-QStringList splitItems(const QString& contents)
-{
-    QStringList items;
-    QString text = contents;
-    text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    const QStringList lines = text.split(QLatin1Char('\n'));
-    // A final line end does not start another item.
-    const qsizetype count = (!lines.isEmpty() && lines.last().isEmpty()) ? lines.size() - 1 : lines.size();
-    for (qsizetype l = 0; l < count; ++l) {
-        const QString& line = lines[l];
-        QString item;
-        bool quoted = false;
-        bool wasQuoted = false;
-        for (const QChar c : line) {
-            if (c == QLatin1Char('"')) {
-                quoted = !quoted;
-                wasQuoted = true;
-            } else if (c == QLatin1Char(',') && !quoted) {
-                items << (wasQuoted ? item : item.trimmed());
-                item.clear();
-                wasQuoted = false;
-            } else {
-                item += c;
-            }
-        }
-        items << (wasQuoted ? item : item.trimmed());
-    }
-    return items;
-}
+bool isLineEnd(QChar c) { return c == QLatin1Char('\r') || c == QLatin1Char('\n'); }
 } // namespace
 
-ItemReader::ItemReader(const QString& contents) : m_items(splitItems(contents)) {}
+ItemReader::ItemReader(const QString& contents) : m_text(contents) {}
 
 ItemReader ItemReader::fromFile(const QString& path, bool* opened)
 {
-    QFile f(path);
-    const bool ok = f.open(QIODevice::ReadOnly);
+    QByteArray bytes;
+    const bool ok = readWholeFile(path, &bytes);
     if (opened)
         *opened = ok;
-    return ItemReader(ok ? QString::fromLatin1(f.readAll()) : QString());
+    return ItemReader(ok ? decodeText(bytes) : QString());
 }
 
-QString ItemReader::next() { return atEnd() ? QString() : m_items[m_next++]; }
+QString ItemReader::next()
+{
+    if (atEnd())
+        return QString();
+    // The item runs to a comma outside double quotes or to the line end; quotes are dropped and keep
+    // the blanks they hold, other items lose their surrounding blanks.
+    const QStringView all(m_text);
+    const qsizetype size = all.size();
+    const qsizetype start = m_pos;
+    bool quoted = false;
+    bool wasQuoted = false;
+    qsizetype i = start;
+    for (; i < size && !isLineEnd(all[i]) && (quoted || all[i] != QLatin1Char(',')); ++i) {
+        if (all[i] == QLatin1Char('"')) {
+            quoted = !quoted;
+            wasQuoted = true;
+        }
+    }
+    const QStringView raw = all.sliced(start, i - start);
+    QString item = wasQuoted ? raw.toString().remove(QLatin1Char('"')) : raw.trimmed().toString();
+
+    m_itemAfterComma = i < size && all[i] == QLatin1Char(',');
+    if (m_itemAfterComma) {
+        m_pos = i + 1;
+    } else if (i < size) {
+        // CR LF, LF and CR alone each end one line; a final line end starts no further item.
+        m_pos = (all[i] == QLatin1Char('\r') && i + 1 < size && all[i + 1] == QLatin1Char('\n')) ? i + 2 : i + 1;
+    } else {
+        m_pos = size;
+    }
+    return item;
+}
 
 } // namespace platform

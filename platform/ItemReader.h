@@ -1,6 +1,5 @@
 #pragma once
 #include <QString>
-#include <QStringList>
 
 namespace platform {
 
@@ -12,13 +11,16 @@ public:
     explicit ItemReader(const QString& contents);
     static ItemReader fromFile(const QString& path, bool* opened = nullptr);
 
-    bool atEnd() const { return m_next >= m_items.size(); }
+    bool atEnd() const { return m_pos >= m_text.size() && !m_itemAfterComma; }
     // The next item; past the end, an empty text (callers test atEnd first).
     QString next();
 
 private:
-    QStringList m_items;
-    qsizetype m_next = 0;
+    // Items are cut one at a time as they are asked for: time in proportion to what is read,
+    // no more memory than the text itself.
+    QString m_text;
+    qsizetype m_pos = 0;
+    bool m_itemAfterComma = false; // a comma just read starts one more item, an empty one at a line end
 };
 
 } // namespace platform

@@ -36,6 +36,8 @@ int MsgBox(const QString& prompt, int style, const QString& title)
 
     QMessageBox box(qtIcon(call.icon()), title.isEmpty() ? defaultCaption() : title, prompt,
                     QMessageBox::NoButton, QApplication::activeWindow());
+    // Prompts carry names and texts from files; markup in them is shown, never followed.
+    box.setTextFormat(Qt::PlainText);
     switch (call.buttons()) {
     case vbOKCancel: box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel); break;
     case vbYesNoCancel: box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel); break;

@@ -4,11 +4,28 @@
 
 namespace platform {
 
+// No settings file, table or saved game comes near this; anything larger is not one of ours.
+constexpr qint64 LargestReadableFile = 1024 * 1024;
+
 // Writes the whole file to a temporary beside it and renames it over the old one,
-// so a failed write never leaves a half-written file. Returns false on any failure.
+// so a failed write never leaves a half-written file. Returns false on any failure,
+// a full disk included; the old file then stays as it was.
 bool writeFileAtomically(const QString& path, const QByteArray& contents);
 
-// Reads a whole file; false when it cannot be opened.
+// Reads a whole file; false when it cannot be opened, or when it is not a regular file
+// of at most LargestReadableFile bytes (a device, a pipe or a folder is never read).
 bool readWholeFile(const QString& path, QByteArray* contents);
+
+// The text of a file's bytes: each line as UTF-8 when it is valid UTF-8, otherwise as Latin-1,
+// so files written before names were kept in UTF-8 still read as written.
+QString decodeText(const QByteArray& bytes);
+
+// The text with each control character (a line feed or tab pasted into a name) turned into a blank,
+// so that it stays one item on one line of the file it is written to.
+QString withoutControlCharacters(const QString& text);
+
+// Removes the temporaries that interrupted writes of settings files and tables left in `folder`,
+// once they are older than `minimumAgeSeconds` (a write in progress elsewhere is never that old).
+void removeStaleTemporaries(const QString& folder, int minimumAgeSeconds = 600);
 
 } // namespace platform

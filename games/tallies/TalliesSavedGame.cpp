@@ -53,7 +53,7 @@ bool ReadSavedGame(const QString& FileName, const TalliesReplayHooks& Window)
 {
     QByteArray bytes;
     const bool opened = !FileName.isEmpty() && platform::readWholeFile(FileName, &bytes);
-    const auto game = opened ? ParseSavedGame(QString::fromLatin1(bytes)) : std::nullopt;
+    const auto game = opened ? ParseSavedGame(platform::decodeText(bytes)) : std::nullopt;
     if (!game) {
         platform::MsgBox(OpenFailed, platform::vbOKOnly | platform::vbCritical, gGameTitle);
         return false;

@@ -5,6 +5,7 @@
 #include "games/tallies/TalliesState.h"
 #include "platform/Conversions.h"
 #include "platform/ItemReader.h"
+#include "platform/TextFile.h"
 
 #include <QStringList>
 #include <algorithm>
@@ -48,23 +49,28 @@ private:
     platform::ItemReader m_reader;
 };
 
-// One item for each place of the goal's deck, each a card of that deck, kept as the deal writes it.
+// One item for each place of the goal's deck, each a card of that deck, kept as the deal writes it;
+// together they are that deck, each card as often as the deck holds it (the aces four times).
 bool readDeck(Items& items, int goal, std::vector<CardCode>& deck)
 {
     const std::vector<CardCode> cards = TalliesDeckCards(goal);
-    std::map<QString, CardCode> byText;
-    for (std::size_t p = 1; p < cards.size(); ++p)
-        byText.emplace(QString::fromStdString(trimmedCode(cards[p])), cards[p]);
+    std::map<QString, std::pair<CardCode, int>> left;
+    for (std::size_t p = 1; p < cards.size(); ++p) {
+        auto& [code, count] = left[QString::fromStdString(trimmedCode(cards[p]))];
+        code = cards[p];
+        ++count;
+    }
 
     deck.assign(cards.size(), CardCode());
     for (std::size_t p = 1; p < deck.size(); ++p) {
         QString item;
         if (!items.read(item))
             return false;
-        const auto card = byText.find(item);
-        if (card == byText.end())
+        const auto card = left.find(item);
+        if (card == left.end() || card->second.second == 0)
             return false;
-        deck[p] = card->second;
+        deck[p] = card->second.first;
+        --card->second.second;
     }
     return true;
 }
@@ -82,8 +88,9 @@ QByteArray SavedGameText(const QString& UserName)
     text += QStringLiteral("[Score]\r\n") + number(gPreviousScore) + QStringLiteral("\r\n");
     const QString custom = options.customScoring ? QStringLiteral("True") : QStringLiteral("False");
     text += QStringLiteral("[Custom]\r\n") + custom + QStringLiteral("\r\n");
-    text += QStringLiteral("[UserName]\r\n") + (UserName.isEmpty() ? QStringLiteral("an anonymous user") : UserName) +
-            QStringLiteral("\r\n");
+    const QString name =
+        UserName.isEmpty() ? QStringLiteral("an anonymous user") : platform::withoutControlCharacters(UserName);
+    text += QStringLiteral("[UserName]\r\n") + name + QStringLiteral("\r\n");
     appendDeck(text, QStringLiteral("[Round 1 Deck]"), gTalliesRound1Deck);
     if (recorded(gTalliesRound2Deck))
         appendDeck(text, QStringLiteral("[Round 2 Deck]"), gTalliesRound2Deck);
@@ -91,7 +98,8 @@ QByteArray SavedGameText(const QString& UserName)
         appendDeck(text, QStringLiteral("[Round 3 Deck]"), gTalliesRound3Deck);
     // The one write of the whole text ends it with a further line end.
     text += QStringLiteral("\r\n");
-    return text.toLatin1();
+    // UTF-8 keeps any name whole; the reader still takes older Latin-1 files.
+    return text.toUtf8();
 }
 
 std::optional<TalliesSavedGame> ParseSavedGame(const QString& contents)

@@ -28,7 +28,7 @@ struct TalliesSavedGame {
 QByteArray SavedGameText(const QString& UserName);
 
 // Reads a saved game whole and checks it: the goal is 10 to 15, the time limit one the menu offers,
-// the round-1 deck (and any other round saved) holds one card of the goal's deck on each place.
+// the round-1 deck (and any other round saved) holds the goal's deck, each card as often as it has it.
 // nullopt when anything is missing or wrong.
 std::optional<TalliesSavedGame> ParseSavedGame(const QString& contents);
 

@@ -2,6 +2,7 @@
 #include "core/HighScores.h"
 #include "core/SuiteGlobals.h"
 #include "support/PlatformFakes.h"
+#include "support/FileSizeLimit.h"
 #include "support/RecordingAudio.h"
 
 #include <QDir>
@@ -260,4 +261,84 @@ TEST_F(HighScores, FanfarePlaysOnlyForAScoreThatEntersWithSoundsOn)
         CheckHighScore(QStringLiteral("HiScores"), form);
         EXPECT_EQ(audio.waves(), c.heard ? QStringList{folder.file("HighScore.wav")} : QStringList{});
     }
+}
+
+TEST_F(HighScores, AFullDiskLeavesTheTableWholeAndIsReported)
+{
+    HighScoreTestForm form(QStringLiteral("frmStackjack"));
+    const QString path = folder.file("HiScores60.Txt");
+    QByteArray table;
+    for (int i = 1; i <= 10; ++i)
+        table += "A player with a long name " + QByteArray::number(i) + ", " + QByteArray::number(1000 - i) + "\r\n";
+    table += "\r\n";
+    writeBytes(path, table);
+    ScriptedHighScoreDialogs dialogs;
+    dialogs.names.push_back(QStringLiteral("Ann"));
+    gScore = 20000;
+    {
+        FileSizeLimit full(150); // room for the lock, not for the table
+        EXPECT_THROW(CheckHighScore(QStringLiteral("HiScores"), form), HighScoreTableError);
+    }
+    EXPECT_EQ(readBytes(path), table);
+    EXPECT_TRUE(dialogs.tablesShown.empty());
+}
+
+TEST_F(HighScores, ATableLeftEmptyByAnEarlierFaultIsRenewedLikeAMissingOne)
+{
+    HighScoreTestForm form(QStringLiteral("frmStackjack"));
+    const QString path = folder.file("HiScores60.Txt");
+    for (const QByteArray& empty : {QByteArray(), QByteArray("\r\n")}) {
+        writeBytes(path, empty);
+        ShowTopHighScore(QStringLiteral("HiScores"), form, QStringLiteral("50000"));
+        EXPECT_EQ(readBytes(path), defaultTable("50000"));
+        EXPECT_EQ(form.lblHighScore->caption(), QStringLiteral("High Score: 50,000"));
+    }
+}
+
+TEST_F(HighScores, AnEntryWrittenByAnotherCopyWhileTheNameWasTypedIsKept)
+{
+    HighScoreTestForm form(QStringLiteral("frmStackjack"));
+    const QString path = folder.file("HiScores60.Txt");
+    writeBytes(path, tenEntries());
+    QByteArray other = tenEntries();
+    other.replace("P1, 10000", "Other, 30000\r\nP1, 10000");
+    other.replace("P10, 1000\r\n", "");
+    // The other copy writes its entry while this one waits on its prompt.
+    setHighScoreDialogs({[&](GameForm&) {
+                             writeBytes(path, other);
+                             return QStringLiteral("Ann");
+                         },
+                         [](const QString&, GameForm&) {}});
+    gScore = 5500;
+    CheckHighScore(QStringLiteral("HiScores"), form);
+    setHighScoreDialogs({});
+    const QStringList entries = entriesOf(readBytes(path));
+    ASSERT_EQ(entries.size(), 10);
+    EXPECT_EQ(entries[0], QStringLiteral("Other, 30000"));
+    EXPECT_EQ(entries[6], QStringLiteral("Ann, 5500"));
+    EXPECT_EQ(entries[9], QStringLiteral("P8, 3000"));
+    EXPECT_FALSE(QFileInfo::exists(path + ".lock"));
+}
+
+TEST_F(HighScores, EveryNameReadsBackAsTypedAndStaysOnItsLine)
+{
+    HighScoreTestForm form(QStringLiteral("frmStackjack"));
+    const QString path = folder.file("HiScores60.Txt");
+    ScriptedHighScoreDialogs dialogs;
+    const QString utf8Name = QStringLiteral("\u0141ukasz \u05e9\u05dc\u05d5\u05dd \U0001F600");
+    // An older table: Latin-1 name, CR-only line ends.
+    writeBytes(path, "Jos\xe9, 9000\rBo, 8000\r\r");
+    dialogs.names = {utf8Name, QStringLiteral("Line\nFeed\tTab")};
+
+    gScore = 8500;
+    CheckHighScore(QStringLiteral("HiScores"), form);
+    gScore = 8200;
+    CheckHighScore(QStringLiteral("HiScores"), form);
+
+    const QString expected = QStringLiteral("Jos\u00e9, 9000\r\n") + utf8Name +
+                             QStringLiteral(", 8500\r\nLine Feed Tab, 8200\r\nBo, 8000\r\n\r\n");
+    EXPECT_EQ(QString::fromUtf8(readBytes(path)), expected);
+    EXPECT_EQ(dialogs.tablesShown.size(), 2u);
+    gScore = 50; // the table still reads: four entries, so a lower score has no place and is no error
+    EXPECT_NO_THROW(CheckHighScore(QStringLiteral("HiScores"), form));
 }

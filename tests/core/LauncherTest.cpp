@@ -9,6 +9,8 @@
 #include "support/PlatformFakes.h"
 #include "support/Screenshot.h"
 
+#include <QDir>
+#include <QFile>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QPushButton>
@@ -162,4 +164,18 @@ TEST_F(Launcher, Screenshot)
         launcher->Timer1_Timer();
     launcher->show();
     saveScreenshot(launcher, QStringLiteral("launcher"));
+}
+
+TEST_F(Launcher, StartingClearsWhatInterruptedWritesLeftInTheProgramFolder)
+{
+    TempProgramFolder folder;
+    for (const char* name : {"Tallies.Ini.Ab12Cd", "HiScores60.Txt"}) {
+        QFile f(folder.file(QString::fromLatin1(name)));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("x");
+        f.flush(); // or closing would write and date it now
+        ASSERT_TRUE(f.setFileTime(QDateTime::currentDateTimeUtc().addDays(-1), QFileDevice::FileModificationTime));
+    }
+    frmSelect started;
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"HiScores60.Txt"});
 }

@@ -1,8 +1,12 @@
 #include "platform/Label.h"
+#include "platform/MessageBox.h"
 #include "platform/TextFile.h"
 #include "platform/Timer.h"
 
+#include <QApplication>
+#include <QMessageBox>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -43,4 +47,21 @@ TEST(TextFile, ReplacesTheWholeFile)
     ASSERT_TRUE(platform::readWholeFile(path, &contents));
     EXPECT_EQ(contents, QByteArray("second\r\n"));
     EXPECT_FALSE(platform::writeFileAtomically(dir.filePath(QStringLiteral("missing/a.txt")), "x"));
+}
+
+TEST(MessageBox, ShowsMarkupFromAFileAsTypedAndNeverAsALink)
+{
+    Qt::TextFormat format = Qt::AutoText;
+    QString shown;
+    QTimer::singleShot(0, [&] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            format = box->textFormat();
+            shown = box->text();
+            box->accept();
+        }
+    });
+    const QString name = QStringLiteral("<a href='https://example.invalid/'>Click here</a><h1>big</h1>");
+    platform::MsgBox(QStringLiteral("This game was saved by ") + name, platform::vbOKOnly, QStringLiteral("Saved Game Information"));
+    EXPECT_EQ(format, Qt::PlainText);
+    EXPECT_EQ(shown, QStringLiteral("This game was saved by ") + name);
 }

@@ -7,9 +7,11 @@
 #include "games/tallies/TalliesSavedGameFile.h"
 #include "platform/Conversions.h"
 #include "platform/Random.h"
+#include "support/FileSizeLimit.h"
 
 #include <QFile>
 #include <QStringList>
+#include <sys/stat.h>
 
 using namespace tallies;
 
@@ -257,6 +259,15 @@ TEST_F(TalliesSavedGameTest, ADamagedFileChangesNothing)
     invalidCode.replace(good.indexOf("[Round 1 Deck]\r\n") + 16, 2, "14S"); // no 14s at goal 11
     QByteArray unfinished = good;
     unfinished.chop(2);
+    // Every card of round 1 the ace of spades: cards of the goal's deck, but not that deck.
+    QByteArray acesOfSpades = good;
+    {
+        const qsizetype start = good.indexOf("[Round 1 Deck]\r\n") + 16;
+        const qsizetype end = good.indexOf("\r\n\r\n", start) + 2;
+        acesOfSpades.replace(start, end - start, QByteArray("1S\r\n").repeated(good.mid(start, end - start).count('\n')));
+    }
+    QByteArray oversized = good;
+    oversized.insert(oversized.indexOf("[Round 1 Deck]"), QByteArray(2 * 1024 * 1024, ' ') + "\r\n");
 
     const std::pair<const char*, QByteArray> cases[] = {
         {"bad first item", "\r\n" + good},
@@ -269,6 +280,8 @@ TEST_F(TalliesSavedGameTest, ADamagedFileChangesNothing)
         {"no round 1", replaced("[Round 1 Deck]", "[Round 9 Deck]")},
         {"no closing empty line", unfinished},
         {"empty", QByteArray()},
+        {"52 aces of spades", acesOfSpades},
+        {"over a megabyte", oversized},
     };
 
     playOn(13);
@@ -297,6 +310,11 @@ TEST_F(TalliesSavedGameTest, ADamagedFileChangesNothing)
 
     boxes.expect(platform::vbOK);
     EXPECT_FALSE(ReadSavedGame(folder.file("missing.tgm"), window.hooks()));
+    EXPECT_EQ(boxes.shown().back().prompt, OpenFailed);
+    // A pipe would never end; it is refused as a damaged file.
+    ASSERT_EQ(mkfifo(QFile::encodeName(folder.file("f.tgm")).constData(), 0600), 0);
+    boxes.expect(platform::vbOK);
+    EXPECT_FALSE(ReadSavedGame(folder.file("f.tgm"), window.hooks()));
     EXPECT_EQ(boxes.shown().back().prompt, OpenFailed);
 
     // The untouched file still opens.
@@ -373,4 +391,45 @@ TEST_F(TalliesSavedGameTest, TheCommandLineGameOpensAtTheFirstActivationOnly)
     EXPECT_FALSE(OpenCommandLineGame(quoted, again, window.hooks()));
     EXPECT_EQ(boxes.shown().size(), 2u);
     EXPECT_TRUE(boxes.allAnswered());
+}
+
+TEST_F(TalliesSavedGameTest, EveryNameReadsBackAsTypedAndOlderLatin1FilesStillOpen)
+{
+    const QString names[] = {QStringLiteral("\u0141ukasz"), QStringLiteral("\u05e9\u05dc\u05d5\u05dd"),
+                             QStringLiteral("Ann \U0001F600"), QStringLiteral("Jos\u00e9")};
+    playGame(11, false);
+    for (const QString& name : names) {
+        ASSERT_TRUE(SaveLastGame(folder.file("named.tgm"), name));
+        boxes.expect(platform::vbOK);
+        ASSERT_TRUE(ReadSavedGame(folder.file("named.tgm"), window.hooks()));
+        EXPECT_TRUE(boxes.shown().back().prompt.startsWith(QStringLiteral("This game was saved by ") + name +
+                                                            QStringLiteral(". He or she")))
+            << boxes.shown().back().prompt.toStdString();
+    }
+
+    // As files were written before: the name in Latin-1.
+    QByteArray older = fileBytes(folder.file("named.tgm"));
+    older.replace("Jos\xc3\xa9", "Jos\xe9");
+    writeBytes(folder.file("older.tgm"), older);
+    boxes.expect(platform::vbOK);
+    ASSERT_TRUE(ReadSavedGame(folder.file("older.tgm"), window.hooks()));
+    EXPECT_TRUE(boxes.shown().back().prompt.startsWith(QStringLiteral("This game was saved by Jos\u00e9. He or she")));
+
+    // A pasted line end stays inside the name's one line.
+    ASSERT_TRUE(SaveLastGame(folder.file("named.tgm"), QStringLiteral("Ann\r\n[Card Goal]")));
+    EXPECT_TRUE(fileBytes(folder.file("named.tgm")).contains("\r\nAnn  [Card Goal]\r\n"));
+}
+
+TEST_F(TalliesSavedGameTest, AFullDiskKeepsTheOldFileAndTellsThePlayer)
+{
+    const QString path = savedGame(11, false);
+    const QByteArray before = fileBytes(path);
+    playOn(12);
+    boxes.expect(platform::vbOK);
+    {
+        FileSizeLimit full(100);
+        EXPECT_FALSE(SaveLastGame(path, QStringLiteral("Bo")));
+    }
+    EXPECT_EQ(boxes.shown().back().prompt, SaveFailed);
+    EXPECT_EQ(fileBytes(path), before);
 }

@@ -1,10 +1,12 @@
 #include "core/SuiteGlobals.h"
 #include "games/tallies/TalliesSettings.h"
 #include "games/tallies/TalliesState.h"
+#include "support/FileSizeLimit.h"
 #include "support/PlatformFakes.h"
 
 #include <QFile>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 using namespace tallies;
 
@@ -181,4 +183,38 @@ TEST_F(TalliesSettingsTest, AFailedWriteIsReported)
     const TalliesSettings s = ReadSettingsINI(atLoad);
     EXPECT_FALSE(s.timeLimit);
     EXPECT_FALSE(s.selectionColor);
+}
+
+TEST_F(TalliesSettingsTest, AFullDiskKeepsTheOldFileAndIsReported)
+{
+    ASSERT_TRUE(WriteSettingsINI(DefaultTalliesSettings(atLoad)));
+    const QByteArray before = fileBytes(folder.file("Tallies.Ini"));
+    gTimeLimit = 180;
+    TalliesSettingsWriteResult r;
+    {
+        FileSizeLimit full(0);
+        r = WriteSettingsOnClose(atLoad);
+    }
+    EXPECT_FALSE(r.ok);
+    EXPECT_TRUE(r.message.startsWith(QStringLiteral("Unable to save your options to "))) << r.message.toStdString();
+    EXPECT_EQ(fileBytes(folder.file("Tallies.Ini")), before);
+}
+
+TEST_F(TalliesSettingsTest, ASettingsFileThatIsNoRegularFileOfSaneSizeIsNeverRead)
+{
+    // Read whole, the first would exhaust memory and the second freeze the window.
+    QFile big(folder.file("Tallies.Ini"));
+    ASSERT_TRUE(big.open(QIODevice::WriteOnly));
+    big.write("[Time]\r\n60\r\n\r\n");
+    big.write(QByteArray(2 * 1024 * 1024, ' '));
+    big.close();
+    TalliesSettings s = ReadSettingsINI(atLoad);
+    EXPECT_EQ(s.timeLimit, 90); // the defaults, written over it
+    EXPECT_EQ(fileBytes(folder.file("Tallies.Ini")), DefaultFile);
+
+    QFile::remove(folder.file("Tallies.Ini"));
+    ASSERT_EQ(mkfifo(QFile::encodeName(folder.file("Tallies.Ini")).constData(), 0600), 0);
+    s = ReadSettingsINI(atLoad);
+    EXPECT_EQ(s.timeLimit, 90);
+    EXPECT_EQ(fileBytes(folder.file("Tallies.Ini")), DefaultFile);
 }

@@ -1,0 +1,157 @@
+#include "platform/Conversions.h"
+#include "platform/ItemReader.h"
+#include "platform/TextFile.h"
+#include "support/FileBytes.h"
+#include "support/FileSizeLimit.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <algorithm>
+#include <limits>
+#include <malloc.h>
+#include <sys/stat.h>
+
+using namespace platform;
+
+namespace {
+void writeRaw(const QString& path, const QByteArray& bytes)
+{
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+} // namespace
+
+TEST(TextFile, AWriteTheDiskRefusesFailsAndLeavesTheOldFileWhole)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("HiScores60.Txt"));
+    const QByteArray old(162, 'o');
+    writeRaw(path, old);
+    for (const rlim_t room : {rlim_t(0), rlim_t(16)}) {
+        SCOPED_TRACE(room);
+        {
+            FileSizeLimit full(room);
+            EXPECT_FALSE(writeFileAtomically(path, QByteArray(200, 'n')));
+        }
+        EXPECT_EQ(readBytes(path), old);
+        EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"HiScores60.Txt"});
+    }
+}
+
+TEST(TextFile, OnlyRegularFilesOfSaneSizeAreRead)
+{
+    QTemporaryDir dir;
+    const QString fifo = dir.filePath(QStringLiteral("f.tgm"));
+    ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    const QString big = dir.filePath(QStringLiteral("big.Ini"));
+    writeRaw(big, QByteArray(LargestReadableFile + 1, 'x'));
+    const QString limit = dir.filePath(QStringLiteral("limit.Ini"));
+    writeRaw(limit, QByteArray(LargestReadableFile, 'x'));
+
+    // Each would hang or exhaust memory if it were read whole.
+    for (const QString& path : {QStringLiteral("/dev/zero"), fifo, big, dir.path()}) {
+        QByteArray contents = "kept";
+        EXPECT_FALSE(readWholeFile(path, &contents)) << qPrintable(path);
+        EXPECT_EQ(contents, QByteArray("kept"));
+        bool opened = true;
+        EXPECT_TRUE(ItemReader::fromFile(path, &opened).atEnd());
+        EXPECT_FALSE(opened) << qPrintable(path);
+    }
+    QByteArray contents;
+    EXPECT_TRUE(readWholeFile(limit, &contents));
+    EXPECT_EQ(contents.size(), LargestReadableFile);
+}
+
+TEST(TextFile, EachLineReadsAsUtf8WhenItIsAndAsLatin1Otherwise)
+{
+    const QString utf8Name = QStringLiteral("\u0141ukasz \u05e9\u05dc\u05d5\u05dd \U0001F600");
+    const QByteArray mixed = "Jos\xe9, 900\r\n" + utf8Name.toUtf8() + ", 800\r\n\xff\xfe\r\n";
+    EXPECT_EQ(decodeText(mixed), QStringLiteral("Jos\u00e9, 900\r\n") + utf8Name +
+                                     QStringLiteral(", 800\r\n\u00ff\u00fe\r\n"));
+    EXPECT_EQ(decodeText(utf8Name.toUtf8()), utf8Name);
+    EXPECT_EQ(decodeText("plain"), QStringLiteral("plain"));
+}
+
+TEST(TextFile, StaleTemporariesOfOurFilesAreRemovedAndNothingElse)
+{
+    QTemporaryDir dir;
+    const QStringList names = {"Tallies.Ini.a1B2c3", "HiScores90_11.Txt.Zz9yX8", "HiScores60.Txt.fresh1",
+                               "Tallies.Ini", "game.tgm.a1B2c3", "notes.Txt.toolong1", "HiScores60.Txt.lock"};
+    for (const QString& name : names)
+        writeRaw(dir.filePath(name), "x");
+    const QDateTime hourAgo = QDateTime::currentDateTimeUtc().addSecs(-3600);
+    for (const QString& name : names) {
+        if (name == QLatin1String("HiScores60.Txt.fresh1"))
+            continue;
+        QFile f(dir.filePath(name));
+        ASSERT_TRUE(f.open(QIODevice::ReadWrite));
+        ASSERT_TRUE(f.setFileTime(hourAgo, QFileDevice::FileModificationTime));
+    }
+    removeStaleTemporaries(dir.path());
+    QStringList left = QDir(dir.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name);
+    EXPECT_EQ(left, (QStringList{"HiScores60.Txt.fresh1", "HiScores60.Txt.lock", "Tallies.Ini", "game.tgm.a1B2c3",
+                                 "notes.Txt.toolong1"}));
+}
+
+TEST(ItemReader, CrAloneEndsALineAndATrailingCommaLeavesAnEmptyItem)
+{
+    const std::pair<const char*, QStringList> cases[] = {
+        {"a\rb\r\rc", {"a", "b", "", "c"}},
+        {"a,\r\nb", {"a", "", "b"}},
+        {"a,", {"a", ""}},
+        {"\n", {""}},
+        {"", {}},
+        {"\"x\"y, \"\" ", {"xy", "  "}}, // blanks beside quotes are kept
+    };
+    for (const auto& [text, expected] : cases) {
+        ItemReader r(QString::fromLatin1(text));
+        QStringList items;
+        while (!r.atEnd())
+            items << r.next();
+        EXPECT_EQ(items, expected) << text;
+    }
+}
+
+TEST(ItemReader, ReadsAHugeTextInOnePassWithoutCuttingItAllUpFront)
+{
+    QString text;
+    const QString record = QStringLiteral("[Color]\r\n1\r\n\r\n");
+    text.reserve(16 * 1024 * 1024);
+    while (text.size() < 16 * 1024 * 1024 - record.size())
+        text += record;
+    auto heapInUse = [] {
+        const struct mallinfo2 m = mallinfo2();
+        return m.uordblks + m.hblkhd;
+    };
+    QElapsedTimer timer;
+    timer.start();
+    const std::size_t before = heapInUse();
+    ItemReader r(text);
+    std::size_t most = heapInUse();
+    qsizetype items = 0;
+    while (!r.atEnd()) {
+        r.next();
+        if (++items % 65536 == 0)
+            most = std::max(most, heapInUse());
+    }
+    EXPECT_EQ(items, text.size() / record.size() * 3);
+    // Millions of items held at once took a gigabyte for a big file; one at a time takes next to nothing.
+    EXPECT_LT(most - before, std::size_t(1024 * 1024));
+    EXPECT_LT(timer.elapsed(), 4000);
+}
+
+TEST(Conversions, RoundingAValueBeyondTheWholeNumbersPinsItToTheirEnds)
+{
+    const double inf = std::numeric_limits<double>::infinity();
+    EXPECT_EQ(roundHalfEven(1e300), std::numeric_limits<std::int64_t>::max());
+    EXPECT_EQ(roundHalfEven(inf), std::numeric_limits<std::int64_t>::max());
+    EXPECT_EQ(roundHalfEven(9.3e18), std::numeric_limits<std::int64_t>::max());
+    EXPECT_EQ(roundHalfEven(-1e300), std::numeric_limits<std::int64_t>::min());
+    EXPECT_EQ(roundHalfEven(std::nan("")), 0);
+    EXPECT_EQ(roundHalfEven(-9.2e18), std::int64_t(-9200000000000000000));
+}
