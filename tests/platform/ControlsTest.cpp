@@ -1,9 +1,13 @@
 #include "platform/Label.h"
+#include "platform/MessageBox.h"
 #include "platform/TextFile.h"
 #include "platform/Timer.h"
 
+#include <QApplication>
+#include <QFontMetrics>
 #include <QTemporaryDir>
 #include <QTest>
+#include <algorithm>
 #include <gtest/gtest.h>
 
 TEST(Label, ChangeHandlerRunsOnlyOnARealChange)
@@ -43,4 +47,31 @@ TEST(TextFile, ReplacesTheWholeFile)
     ASSERT_TRUE(platform::readWholeFile(path, &contents));
     EXPECT_EQ(contents, QByteArray("second\r\n"));
     EXPECT_FALSE(platform::writeFileAtomically(dir.filePath(QStringLiteral("missing/a.txt")), "x"));
+}
+
+// A long prompt is broken into even lines, so its last word never stands on a line of its own.
+TEST(MessageBox, LongPromptsBreakIntoEvenLines)
+{
+    const QFontMetrics metrics(QApplication::font());
+    const QString prompt = QStringLiteral("Sorry, the score awarded for each second remaining in the game after "
+                                          "selecting 'Take Score' must fall between 1 and 5,000,000 points");
+    const int wholeWidth = metrics.horizontalAdvance(prompt);
+    for (int lines : {2, 3}) {
+        SCOPED_TRACE(lines);
+        // Just too narrow for a greedy break into this many lines to leave the last word company.
+        const int limit = wholeWidth / lines + metrics.horizontalAdvance(QStringLiteral("w")) * 2;
+        const QStringList broken = platform::balancedLines(prompt, metrics, limit).split(QLatin1Char('\n'));
+        EXPECT_EQ(broken.join(QLatin1Char(' ')), prompt);
+        int widest = 0, narrowest = limit;
+        for (const QString& line : broken) {
+            widest = std::max(widest, metrics.horizontalAdvance(line));
+            narrowest = std::min(narrowest, metrics.horizontalAdvance(line));
+        }
+        EXPECT_LE(widest, limit);
+        EXPECT_GT(narrowest * 2, widest);
+    }
+    // Short prompts and the prompt's own line breaks stay as they are.
+    EXPECT_EQ(platform::balancedLines(QStringLiteral("Giving up so soon?"), metrics, 400),
+              QStringLiteral("Giving up so soon?"));
+    EXPECT_EQ(platform::balancedLines(QStringLiteral("One\r\nTwo"), metrics, 400), QStringLiteral("One\r\nTwo"));
 }
