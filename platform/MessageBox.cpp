@@ -91,7 +91,7 @@ int MsgBox(const QString& prompt, int style, const QString& title)
     if (auto* label = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"))) {
         const QScreen* screen = box.screen();
         const int softLimit = std::min(screen ? screen->availableGeometry().width() / 2 : 500, 500);
-        box.setText(balancedLines(prompt, label->fontMetrics(), softLimit - 120));
+        box.setText(balancedLines(prompt, label->fontMetrics(), softLimit - 90));
     }
     switch (call.buttons()) {
     case vbOKCancel: box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel); break;

@@ -3,18 +3,30 @@
 #include <QLabel>
 #include <QPainter>
 #include <QStyle>
+#include <algorithm>
 
 namespace platform {
 
 namespace {
-// A panel asks for its whole text but settles for much less and cuts the text to the room it gets,
-// so no message can widen the window it sits in.
+// A message panel asks for its text but settles for much less, so no message can widen the window it
+// sits in; short of room it draws its text a little smaller and then cuts it. The blanks that pad the
+// end of a message take no room.
 class StatusPanel : public QLabel {
 public:
-    explicit StatusPanel(QWidget* parent) : QLabel(parent) {}
+    StatusPanel(QWidget* parent, bool message) : QLabel(parent), m_message(message) {}
+
+    QSize sizeHint() const override
+    {
+        QSize hint = QLabel::sizeHint();
+        // Two pixels spare: the elision measures finer than the advance rounds.
+        hint.setWidth(2 * frameWidth() + fontMetrics().horizontalAdvance(shown()) + Padding + 2);
+        return hint;
+    }
 
     QSize minimumSizeHint() const override
     {
+        if (!m_message)
+            return sizeHint();
         QSize hint = QLabel::minimumSizeHint();
         hint.setWidth(2 * frameWidth() + fontMetrics().averageCharWidth() * 2);
         return hint;
@@ -25,11 +37,28 @@ protected:
     {
         QPainter painter(this);
         drawFrame(&painter);
-        const QRect room = contentsRect().adjusted(margin(), margin(), -margin(), -margin());
-        const QString shown = fontMetrics().elidedText(text(), Qt::ElideRight, room.width());
+        const QRect room = contentsRect().adjusted(Padding / 2, 0, -Padding / 2, 0);
+        QFont f = font();
+        const qreal smallest = f.pointSizeF() * 0.8;
+        while (smallest > 0 && f.pointSizeF() > smallest && QFontMetrics(f).horizontalAdvance(shown()) > room.width())
+            f.setPointSizeF(std::max(smallest, f.pointSizeF() - 0.25));
+        painter.setFont(f);
+        const QString drawn = QFontMetrics(f).elidedText(shown(), Qt::ElideRight, room.width());
         style()->drawItemText(&painter, room, int(QStyle::visualAlignment(layoutDirection(), alignment())), palette(),
-                              isEnabled(), shown, foregroundRole());
+                              isEnabled(), drawn, foregroundRole());
     }
+
+private:
+    static constexpr int Padding = 6;
+    QString shown() const
+    {
+        QString t = text();
+        while (t.endsWith(QLatin1Char(' ')))
+            t.chop(1);
+        return t;
+    }
+
+    bool m_message;
 };
 } // namespace
 
@@ -37,12 +66,14 @@ StatusBar::StatusBar(QWidget* parent, int panels) : QStatusBar(parent)
 {
     setSizeGripEnabled(false);
     for (int i = 0; i < panels; ++i) {
-        auto* label = new StatusPanel(this);
+        auto* label = new StatusPanel(this, i < 2);
         label->setTextFormat(Qt::PlainText);
         label->setFrameShape(QFrame::Panel);
         label->setFrameShadow(QFrame::Sunken);
-        // The two message panels share the spare room; the clock and date panels keep to their text.
-        addPermanentWidget(label, i < 2 ? 1 : 0);
+        // Each panel first gets the room its text asks for; the two message panels then share what
+        // is left, or give up room alike when there is not enough. The clock and date keep to their text.
+        label->setSizePolicy(i < 2 ? QSizePolicy::Expanding : QSizePolicy::Preferred, QSizePolicy::Preferred);
+        addPermanentWidget(label, 0);
         m_panels.push_back(label);
     }
 }
