@@ -3,6 +3,7 @@
 #include "platform/Colors.h"
 
 #include <QFontMetrics>
+#include <QFontMetricsF>
 #include <QPainter>
 #include <QStringList>
 #include <QStyle>
@@ -48,8 +49,8 @@ QFont Label::shownFont() const
     const int room = textRoom();
     // Whole lines of the caption each have to fit.
     auto widest = [this](const QFont& f) {
-        const QFontMetrics metrics(f);
-        int w = 0;
+        const QFontMetricsF metrics(f);
+        qreal w = 0;
         for (const QString& line : text().split(QLatin1Char('\n')))
             w = std::max(w, metrics.horizontalAdvance(line));
         return w;
@@ -71,10 +72,11 @@ QString Label::shownText() const
 {
     if (!m_shrinkToFit || wordWrap())
         return text();
-    const QFontMetrics metrics(shownFont());
+    const QFont shown = shownFont();
     QStringList lines = text().split(QLatin1Char('\n'));
     for (QString& line : lines)
-        line = metrics.elidedText(line, Qt::ElideRight, textRoom());
+        if (QFontMetricsF(shown).horizontalAdvance(line) > textRoom())
+            line = QFontMetrics(shown).elidedText(line, Qt::ElideRight, textRoom());
     return lines.join(QLatin1Char('\n'));
 }
 

@@ -1,5 +1,7 @@
 #include "platform/StatusBar.h"
 
+#include <QHBoxLayout>
+#include <QFontMetricsF>
 #include <QLabel>
 #include <QPainter>
 #include <QStyle>
@@ -23,12 +25,14 @@ public:
         return hint;
     }
 
+    // A message gives up room down to the size its text can shrink to; the row it sits in asks for
+    // none of it (see PanelRow), so this only shares a short bar out fairly.
     QSize minimumSizeHint() const override
     {
         if (!m_message)
             return sizeHint();
         QSize hint = QLabel::minimumSizeHint();
-        hint.setWidth(2 * frameWidth() + fontMetrics().averageCharWidth() * 2);
+        hint.setWidth(2 * frameWidth() + int(fontMetrics().horizontalAdvance(shown()) * SmallestScale) + Padding + 2);
         return hint;
     }
 
@@ -39,17 +43,26 @@ protected:
         drawFrame(&painter);
         const QRect room = contentsRect().adjusted(Padding / 2, 0, -Padding / 2, 0);
         QFont f = font();
-        const qreal smallest = f.pointSizeF() * 0.8;
-        while (smallest > 0 && f.pointSizeF() > smallest && QFontMetrics(f).horizontalAdvance(shown()) > room.width())
-            f.setPointSizeF(std::max(smallest, f.pointSizeF() - 0.25));
+        const bool inPixels = f.pixelSize() > 0;
+        const qreal full = inPixels ? f.pixelSize() : f.pointSizeF();
+        for (qreal size = full; size > full * SmallestScale && QFontMetricsF(f).horizontalAdvance(shown()) > room.width();) {
+            size -= inPixels ? 1 : 0.25;
+            if (inPixels)
+                f.setPixelSize(int(size));
+            else
+                f.setPointSizeF(size);
+        }
         painter.setFont(f);
-        const QString drawn = QFontMetrics(f).elidedText(shown(), Qt::ElideRight, room.width());
+        const QString drawn = QFontMetricsF(f).horizontalAdvance(shown()) <= room.width()
+                                  ? shown()
+                                  : QFontMetrics(f).elidedText(shown(), Qt::ElideRight, room.width());
         style()->drawItemText(&painter, room, int(QStyle::visualAlignment(layoutDirection(), alignment())), palette(),
                               isEnabled(), drawn, foregroundRole());
     }
 
 private:
     static constexpr int Padding = 6;
+    static constexpr double SmallestScale = 0.8;
     QString shown() const
     {
         QString t = text();
@@ -60,22 +73,36 @@ private:
 
     bool m_message;
 };
+
+// The row of panels lets the window be as narrow as the player likes: it asks for no width of its own.
+class PanelRow : public QWidget {
+public:
+    using QWidget::QWidget;
+    QSize minimumSizeHint() const override { return {0, QWidget::minimumSizeHint().height()}; }
+};
 } // namespace
 
 StatusBar::StatusBar(QWidget* parent, int panels) : QStatusBar(parent)
 {
     setSizeGripEnabled(false);
+    // The panels share one row of their own, which takes the whole bar: no room is left to the bar's
+    // message area, and the panels divide the bar by their texts alone.
+    auto* strip = new PanelRow(this);
+    auto* row = new QHBoxLayout(strip);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(4);
     for (int i = 0; i < panels; ++i) {
-        auto* label = new StatusPanel(this, i < 2);
+        auto* label = new StatusPanel(strip, i < 2);
         label->setTextFormat(Qt::PlainText);
         label->setFrameShape(QFrame::Panel);
         label->setFrameShadow(QFrame::Sunken);
         // Each panel first gets the room its text asks for; the two message panels then share what
         // is left, or give up room alike when there is not enough. The clock and date keep to their text.
         label->setSizePolicy(i < 2 ? QSizePolicy::Expanding : QSizePolicy::Preferred, QSizePolicy::Preferred);
-        addPermanentWidget(label, 0);
+        row->addWidget(label);
         m_panels.push_back(label);
     }
+    addPermanentWidget(strip, 1);
 }
 
 QLabel* StatusBar::panel(int panel) const
