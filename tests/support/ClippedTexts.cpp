@@ -2,6 +2,7 @@
 
 #include "platform/Label.h"
 
+#include <QAbstractButton>
 #include <QCheckBox>
 #include <QFontMetrics>
 #include <QGroupBox>
@@ -11,15 +12,16 @@
 #include <algorithm>
 
 namespace {
-int rightEdgeInside(const QWidget* parent)
+QRect inside(const QWidget* parent)
 {
     if (const auto* frame = qobject_cast<const QGroupBox*>(parent)) {
         QStyleOptionGroupBox option;
         option.initFrom(frame);
-        return frame->style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxContents, frame).right() + 1;
+        return frame->style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxContents, frame);
     }
-    return parent->width();
+    return parent->rect();
 }
+int rightEdgeInside(const QWidget* parent) { return inside(parent).right() + 1; }
 } // namespace
 
 QStringList clippedTexts(const QWidget* window)
@@ -29,6 +31,13 @@ QStringList clippedTexts(const QWidget* window)
         if (!w->isVisibleTo(window))
             continue;
         const int room = std::min(w->width(), rightEdgeInside(w->parentWidget()) - w->x());
+        const bool isText = qobject_cast<const QLabel*>(w) || qobject_cast<const QCheckBox*>(w) ||
+                            qobject_cast<const QRadioButton*>(w);
+        if (isText && w->y() + w->height() > inside(w->parentWidget()).bottom() + 1) {
+            clipped << (qobject_cast<const QLabel*>(w) ? qobject_cast<const QLabel*>(w)->text()
+                                                       : static_cast<const QAbstractButton*>(w)->text());
+            continue;
+        }
         if (const auto* label = qobject_cast<const platform::Label*>(w)) {
             if (!label->wordWrap() &&
                 QFontMetrics(label->shownFont()).horizontalAdvance(label->text()) > label->contentsRect().width())

@@ -97,5 +97,5 @@ TEST_F(DuettoWindowTest, TheUserOptionsShowEveryCaptionWhole)
 {
     frmDuettoCustomScoring d(form);
     d.show();
-    EXPECT_EQ(clippedTexts(&d), QStringList());
+    EXPECT_EQ(clippedTexts(&d).join(QStringLiteral(" | ")).toStdString(), "");
 }

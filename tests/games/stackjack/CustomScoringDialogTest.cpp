@@ -327,5 +327,5 @@ TEST(StackjackUserOptions, ShowEveryCaptionWhole)
     SetStackjackDefaults();
     frmStackjackCustomScoring d;
     d.show();
-    EXPECT_EQ(clippedTexts(&d), QStringList());
+    EXPECT_EQ(clippedTexts(&d).join(QStringLiteral(" | ")).toStdString(), "");
 }

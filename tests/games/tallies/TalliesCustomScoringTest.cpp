@@ -186,6 +186,6 @@ TEST_F(TalliesCustomScoringTest, TheDialogShowsEveryCaptionWholeWhateverTheGoal)
         gCardGoal = goal;
         frmTalliesCustomScoring d(&status);
         d.show();
-        EXPECT_EQ(clippedTexts(&d), QStringList());
+        EXPECT_EQ(clippedTexts(&d).join(QStringLiteral(" | ")).toStdString(), "");
     }
 }
