@@ -25,6 +25,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <algorithm>
 #include <exception>
 
 namespace {
@@ -244,7 +245,13 @@ void GameWindow::recordStartTime() { gStartTime = platform::now(); }
 
 void GameWindow::centreWindow()
 {
-    if (!isMinimized() && !isMaximized())
+    // A size read below the minimum would snap back only once shown, growing away from the centre.
+    if (platform::widthTw(this) < m_minWidthTw || platform::heightTw(this) < m_minHeightTw)
+        platform::resizeTw(this, std::max(platform::widthTw(this), m_minWidthTw),
+                           std::max(platform::heightTw(this), m_minHeightTw));
+    // Before the window is first shown its size is the normal one whatever its state, so a window
+    // opened minimised or maximised comes back to the centre when restored.
+    if (!isVisible() || (!isMinimized() && !isMaximized()))
         platform::centreOnScreen(this);
 }
 

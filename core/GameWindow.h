@@ -127,7 +127,9 @@ public:
 
     // ---- Load ----
     void recordStartTime(); // gStartTime = now
-    void centreWindow();    // left alone while minimised or maximised
+    // Brings a size below the minimum up to it and centres the window; a shown window is left alone
+    // while minimised or maximised.
+    void centreWindow();
     void startSplash();     // Timer4 on
 
     // ---- Game state as the dialogs, the quit question and the resize read it ----

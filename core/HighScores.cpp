@@ -35,8 +35,12 @@ void showTable(const QString& FileBase, GameForm& Form)
 {
     if (installedDialogs().showTable)
         installedDialogs().showTable(FileBase, Form);
-    else
+    else {
         frmHighScores::showModal(&Form);
+        // What the table covered is drawn again now: the game's closing waits hold the event loop.
+        if (QWidget* window = Form.Form())
+            window->repaint();
+    }
 }
 
 // The table as it is now, and where gScore would enter it.

@@ -5,9 +5,71 @@
 #include "core/ShapeControl.h"
 #include "platform/Label.h"
 
+#include <QEvent>
+#include <QPointer>
 #include <QPushButton>
 
 namespace tablecontrols {
+
+namespace {
+// Watches a figure and its box and pulls the figure back inside whenever either moves or resizes.
+class BoxFit : public QObject {
+public:
+    BoxFit(platform::Label* figure, QWidget* box) : QObject(figure), m_figure(figure), m_box(box)
+    {
+        figure->installEventFilter(this);
+        box->installEventFilter(this);
+        fit();
+    }
+
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        switch (event->type()) {
+        case QEvent::Move:
+        case QEvent::Resize:
+        case QEvent::Show:
+            fit();
+            break;
+        default:
+            break;
+        }
+        return false;
+    }
+
+private:
+    void fit()
+    {
+        if (m_busy || !m_figure || !m_box || m_figure->parentWidget() != m_box->parentWidget())
+            return;
+        m_busy = true;
+        const QRect inside = insideOf(m_box);
+        // A figure narrowed once follows its box; one narrower than the box is the game's to place.
+        if (m_figure->width() >= inside.width() && m_figure->geometry() != QRect(inside.x(), m_figure->y(), inside.width(), m_figure->height())) {
+            m_figure->setGeometry(inside.x(), m_figure->y(), inside.width(), m_figure->height());
+            m_figure->setAlignment((m_figure->alignment() & ~Qt::AlignHorizontal_Mask) | Qt::AlignHCenter);
+        }
+        m_busy = false;
+    }
+
+    QPointer<platform::Label> m_figure;
+    QPointer<QWidget> m_box;
+    bool m_busy = false;
+};
+} // namespace
+
+QRect insideOf(const QWidget* box)
+{
+    // The rim and the bevel lines take about three pixels on each side.
+    constexpr int Rim = 4;
+    return box->geometry().adjusted(Rim, Rim, -Rim, -Rim);
+}
+
+void keepInBox(platform::Label* figure, QWidget* box)
+{
+    figure->setShrinkToFit(true);
+    new BoxFit(figure, box);
+}
+
 platform::Label* makeLabel(QWidget* parent, const QString& name, const QString& caption, int pointSize, bool bold)
 {
     auto* label = new platform::Label(parent, caption);

@@ -2,6 +2,7 @@
 // The controls the six felt tables share, made one way for all: the house colours, captioned labels,
 // cream score boxes, shadow lines, command buttons and the round clock's dial.
 #include <QColor>
+#include <QRect>
 #include <QString>
 
 class ClockSurface;
@@ -25,6 +26,11 @@ platform::Label* makeLabel(QWidget* parent, const QString& name, const QString& 
 ShapeControl* makeBox(QWidget* parent, const QString& name);
 LineControl* makeLine(QWidget* parent, const QString& name, const QColor& color = Shadow);
 QPushButton* makeButton(QWidget* parent, const QString& name, const QString& caption, const QString& tip = {});
+// Keeps a figure within the box it sits on, wherever the game places or sizes either of them: a
+// figure wider than the box's inside is narrowed to it, and its caption drawn small enough to fit.
+void keepInBox(platform::Label* figure, QWidget* box);
+// The room inside a box, clear of its rim and bevels, in its parent's coordinates.
+QRect insideOf(const QWidget* box);
 // The round clock's dial "Surface", on cream like the boxes.
 ClockSurface* makeClockSurface(QWidget* parent, const QString& tip = {});
 } // namespace tablecontrols

@@ -1,6 +1,7 @@
 #include "core/UserOptionsDialog.h"
 
 #include "core/SuiteGlobals.h"
+#include "platform/FitText.h"
 #include "platform/MessageBox.h"
 #include "platform/Twips.h"
 
@@ -112,6 +113,7 @@ void UserOptionsDialog::setTabChain(const std::vector<QWidget*>& order)
 
 void UserOptionsDialog::openCentred()
 {
+    platform::fitTexts(this);
     platform::centreOnScreen(this);
     setWindowTitle(gGameTitle + QStringLiteral(" User Options"));
 }

@@ -3,6 +3,7 @@
 #include "platform/Twips.h"
 
 #include <QWidget>
+#include <algorithm>
 
 namespace settingsfile {
 
@@ -13,6 +14,12 @@ WindowPlacement PlacementOf(const QWidget& window)
     p.widthTw = platform::widthTw(&window);
     p.heightTw = platform::heightTw(&window);
     return p;
+}
+
+void RestoreWindowSizeTw(QWidget& window, int widthTw, int heightTw)
+{
+    platform::resizeTw(&window, std::clamp(widthTw, 0, platform::screenWidthTw()),
+                       std::clamp(heightTw, 0, platform::screenHeightTw()));
 }
 
 void ApplyWindowPlacement(QWidget& window, const std::optional<int>& state, const std::optional<int>& widthTw,
@@ -27,7 +34,7 @@ void ApplyWindowPlacement(QWidget& window, const std::optional<int>& state, cons
         window.setWindowState(states);
     }
     if ((widthTw || heightTw) && !(window.windowState() & Qt::WindowMaximized))
-        platform::resizeTw(&window, widthTw.value_or(platform::widthTw(&window)),
+        RestoreWindowSizeTw(window, widthTw.value_or(platform::widthTw(&window)),
                            heightTw.value_or(platform::heightTw(&window)));
 }
 

@@ -16,6 +16,10 @@ struct WindowPlacement {
 
 WindowPlacement PlacementOf(const QWidget& window);
 
+// Resizes the window to a size read from a file, no larger than the screen's available area: a size
+// beyond it would cost the memory of a window no player can see, and be written back every time.
+void RestoreWindowSizeTw(QWidget& window, int widthTw, int heightTw);
+
 // Sets the window's state when one was read, then its size unless the window is maximised; a size
 // read without the other keeps the window's own.
 void ApplyWindowPlacement(QWidget& window, const std::optional<int>& state, const std::optional<int>& widthTw,

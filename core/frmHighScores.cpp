@@ -24,6 +24,8 @@ constexpr int RowTop = 165;
 constexpr int RowHeight = 285;
 constexpr int NameLeft = 150, NameWidth = 2000;
 constexpr int ScoreLeft = 2265, ScoreWidth = 1230;
+// Room a title bar takes beside its caption: the icon and the window buttons.
+constexpr int CaptionChrome = 120;
 constexpr int FrameLeft = 90, FrameTop = 105, FrameWidth = 3495, FrameHeight = 2955;
 
 const QString Tallies = QStringLiteral("Go for Tallies!");
@@ -92,6 +94,8 @@ frmHighScores::frmHighScores(GameForm* game, QWidget* parent)
             label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
             label->setForeColor(platform::ColorRed);
         }
+        // A long name or a big score is drawn smaller rather than cut.
+        label->setShrinkToFit(true);
         ScoreList[i] = label;
     }
 
@@ -126,6 +130,7 @@ void frmHighScores::Form_Load()
 {
     platform::centreOnScreen(this);
     setWindowTitle(gGameTitle + QStringLiteral(" Hall of Fame (") + QString::number(gTimeLimit) + QStringLiteral(" secs)"));
+    fitCaption();
 
     if (const TableOfGame* game = tableOfGame(gGameTitle)) {
         QString info = QStringLiteral("* denotes customized scoring was used");
@@ -139,6 +144,23 @@ void frmHighScores::Form_Load()
         fitFootnote();
     }
     platform::setLeftTw(lblHiScoreInfo, platform::widthTw(this) / 2 - platform::widthTw(lblHiScoreInfo) / 2);
+}
+
+// The window's title bar carries the caption beside its icon and buttons; where the table is narrower
+// than that, the window widens and the table stays in its middle.
+void frmHighScores::fitCaption()
+{
+    QFont titleFont = font();
+    titleFont.setBold(true);
+    const int needed = QFontMetrics(titleFont).horizontalAdvance(windowTitle()) + CaptionChrome;
+    if (needed <= width())
+        return;
+    const int shift = (needed - width() + 1) / 2;
+    setFixedSize(width() + 2 * shift, height());
+    for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        child->move(child->x() + shift, child->y());
+    m_shift += shift;
+    platform::centreOnScreen(this);
 }
 
 // The footnote has room for two lines; where the system font runs wider than the one the layout was
@@ -211,7 +233,7 @@ void frmHighScores::paintEvent(QPaintEvent*)
 {
     using platform::toPixels;
     QPainter p(this);
-    const QRect frame(toPixels(FrameLeft), toPixels(FrameTop), toPixels(FrameWidth), toPixels(FrameHeight));
+    const QRect frame(toPixels(FrameLeft) + m_shift, toPixels(FrameTop), toPixels(FrameWidth), toPixels(FrameHeight));
     p.setPen(QColor(0x80, 0x80, 0x80));
     p.drawRect(frame.adjusted(0, 0, -1, -1));
     p.setPen(Qt::white);

@@ -37,6 +37,8 @@ private:
     void Form_Load();
     void readTable(const QString& path, bool scoresAsNumbers);
     void fitFootnote();
+    void fitCaption();
 
     GameForm* m_game;
+    int m_shift = 0; // pixels the table moved right when the window widened for its caption
 };

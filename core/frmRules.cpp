@@ -33,6 +33,10 @@ frmRules::frmRules(QWidget* parent) : QDialog(parent)
     lblRules->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     lblRules->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     lblRules->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    // For reading only: nothing can be typed or pasted into it, and the Return it leaves alone
+    // reaches the dialog's default button.
+    lblRules->setReadOnly(true);
+    lblRules->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
 
     cmdOK = new QPushButton(QStringLiteral("&OK"), this);
     setGeometryTw(cmdOK, 2475, 3780, 1215, 375);

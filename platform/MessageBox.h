@@ -3,6 +3,7 @@
 #include <QString>
 #include <functional>
 
+class QFontMetrics;
 class QWidget;
 
 namespace platform {
@@ -33,6 +34,11 @@ int MsgBox(const QString& prompt, int style = vbOKOnly, const QString& title = {
 
 // Caption used when a box is shown without one.
 QString defaultCaption();
+
+// The prompt broken into lines of even length, none wider than `limit` pixels in `metrics` where a
+// word allows: a box left to wrap a long prompt at its own width can strand the last word on a line
+// of its own. Lines the prompt breaks itself are kept.
+QString balancedLines(const QString& prompt, const QFontMetrics& metrics, int limit);
 
 // Tests answer boxes through this hook; while set, no real box is shown.
 using MessageBoxHandler = std::function<int(const MessageBoxCall&)>;

@@ -183,6 +183,9 @@ void frmCairnwell::buildBoxes(QWidget* board)
     lblTimeBonus = makeLabel(board, QStringLiteral("lblTimeBonus"), QString(), 9, false);
     lblHighScore = makeLabel(board, QStringLiteral("lblHighScore"), QStringLiteral("Current High Score:"), 9, true);
     lblHighScore->setForeColor(0x7adcff); // warm gold on the felt
+    tablecontrols::keepInBox(lblScoreTrips, TripsRectangle);
+    tablecontrols::keepInBox(lblScoreRuns, RunRectangle);
+    tablecontrols::keepInBox(lblCurrentScore, ScoreRectangle);
 
     for (QWidget* w : std::initializer_list<QWidget*>{
              TripsRectangle, RunRectangle, ScoreRectangle, TimerRectangle, TripsBevelSide, TripsBevelBottom, RunBevelSide,

@@ -163,6 +163,9 @@ void frmDuetto::buildPanels(QWidget* board)
     for (auto [label, box] : {std::pair{lblCurrentScore, ScoreRectangle}, std::pair{lblCurrentRound, RoundRectangle},
                               std::pair{lblScorePairs, PairRectangle}, std::pair{lblScoreRuns, RunRectangle}})
         platform::setTopTw(label, platform::topTw(box) + (platform::heightTw(box) - platform::heightTw(label)) / 2);
+    for (auto [label, box] : {std::pair{lblCurrentScore, ScoreRectangle}, std::pair{lblScorePairs, PairRectangle},
+                              std::pair{lblScoreRuns, RunRectangle}})
+        tablecontrols::keepInBox(label, box);
     lblCardCount = makeLabel(board, QStringLiteral("lblCardCount"), QStringLiteral("Cards:"), CardCountTop, 10, true, Gold);
     lblCards = makeLabel(board, QStringLiteral("lblCards"), QStringLiteral("28"), CardsTop, 16, true,
                          platform::ColorWhite);

@@ -125,6 +125,7 @@ void frmGridhand::buildRightSide(QWidget* board)
     lblCurrentScore = makeLabel(board, QStringLiteral("lblCurrentScore"), QStringLiteral("0"), 12, true);
     lblCurrentScore->setForeColor(platform::ColorBlue);
     platform::setTopTw(lblCurrentScore, CurrentScoreTop);
+    tablecontrols::keepInBox(lblCurrentScore, ScoreRectangle);
 
     TimerRectangle = makeBox(board, QStringLiteral("TimerRectangle"));
     setGeometryTw(TimerRectangle, 0, SurfaceTop - 30, TimerRectWidth, TimerRectHeight);

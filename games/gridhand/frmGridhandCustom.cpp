@@ -14,7 +14,9 @@ using gridhand::CustomField;
 namespace {
 constexpr int ClientWidth = 6600;
 constexpr int ClientHeight = 7080;
-constexpr int RowPitch = 390;
+// Thirteen rows, the check box last, inside the frame's 5130 twips.
+constexpr int RowTop = 270;
+constexpr int RowPitch = 375;
 } // namespace
 
 frmGridhandCustom::frmGridhandCustom(GameForm* Form)
@@ -46,7 +48,7 @@ frmGridhandCustom::frmGridhandCustom(GameForm* Form)
                            "RoyalFlushScore", "BonusScore", "OverWrites",   "TimeBonus"};
     int row = 0;
     for (const Row& r : rows) {
-        const int top = 300 + row * RowPitch;
+        const int top = RowTop + row * RowPitch;
         *r.label = addCaption(frmScoringOptions, QString::fromLatin1(gridhand::RuleOf(r.field).caption),
                               {180, top, 4140, 315});
         (*r.label)->setObjectName(QStringLiteral("lbl") + QLatin1String(names[row]));
@@ -56,7 +58,7 @@ frmGridhandCustom::frmGridhandCustom(GameForm* Form)
         ++row;
     }
     chkCountDown = new QCheckBox(QStringLiteral("&Count Down when taking score"), frmScoringOptions);
-    platform::setGeometryTw(chkCountDown, 180, 300 + row * RowPitch, 4500, 315);
+    platform::setGeometryTw(chkCountDown, 180, RowTop + row * RowPitch, 4500, 315);
 
     lblInfo = addNote(QStringLiteral("Note: Changing any of the Scoring Options will cause your high scores to be "
                                      "marked with an * indicating custom scoring was in use."),

@@ -148,6 +148,7 @@ void frmQuickjack::buildTopRow(QWidget* board)
     lblTotalScore->setToolTip(QStringLiteral("Displays your Current Score"));
     lblTotalScore->setForeColor(platform::ColorBlue);
     lblCurrentScore = lblTotalScore;
+    tablecontrols::keepInBox(lblTotalScore, ScoreRectangle);
 
     lblCardsUsed = makeLabel(board, QStringLiteral("lblCardsUsed"), QStringLiteral("Cards used:"), 10, true);
     platform::moveTw(lblCardsUsed, 6015, CardsUsedTop);

@@ -124,6 +124,7 @@ void frmSpires::buildInfo(QWidget* felt)
     lblCurrentScore = makeLabel(felt, QStringLiteral("lblCurrentScore"), QStringLiteral("0"), 14, true);
     lblCurrentScore->setForeColor(platform::ColorBlue);
     lblCurrentScore->setToolTip(QStringLiteral("Displays your Current Score"));
+    tablecontrols::keepInBox(lblCurrentScore, ScoreRectangle);
 
     TimerRectangle = makeBox(felt, QStringLiteral("TimerRectangle"));
     Surface = makeClockSurface(felt, QStringLiteral("Displays time remaining in current round"));

@@ -159,8 +159,11 @@ void frmSpires::UpCardImage_Click(int Index)
     }
     for (int place : played.exposed)
         showPlace(place);
-    if (played.allTowersDone)
+    if (played.allTowersDone) {
+        // The last tower's label and card are seen before the round end holds the event loop.
+        repaint();
         cmdTakeScore_Click();
+    }
 }
 
 void frmSpires::CardStackPicture_Click()

@@ -212,6 +212,8 @@ void frmSpires::endOfGame()
     lblMessage->refresh();
     platform::Sleep(GameOverMs);
     frmSplash->show();
+    // The splash comes back over the message, whose caption still tells the game is over.
+    frmSplash->raise();
     Timer4->setEnabled(true);
     platform::setMousePointer(this, platform::MousePointer::Default);
     cmdPlay->setEnabled(true);

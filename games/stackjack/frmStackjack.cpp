@@ -150,6 +150,7 @@ void frmStackjack::buildBottomRow(QWidget* board)
     lblTotalScore->setForeColor(platform::ColorBlue);
     setGeometryTw(lblTotalScore, 0, TotalScoreTop, platform::widthTw(lblTotalScore), platform::heightTw(lblTotalScore));
     lblTotalScore->hide();
+    tablecontrols::keepInBox(lblTotalScore, ScoreRectangle);
     lblHighScore = makeLabel(board, QStringLiteral("lblHighScore"), QString(), 8, false);
     lblHighScore->setWordWrap(true);
     lblHighScore->setAlignment(Qt::AlignHCenter | Qt::AlignTop);

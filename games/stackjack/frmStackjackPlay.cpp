@@ -265,6 +265,8 @@ void frmStackjack::showLostRound(const stackjack::RoundEnd& end)
     CenterScoringLabel();
     ScoringLabelOutline->show();
     ScoringLabel->show();
+    // The box and the hidden cards are drawn whole before the flashes hold the event loop.
+    repaint();
     for (int flash = 0; flash < 12; ++flash) {
         ScoringLabel->setForeColor(ScoringLabel->foreColor() == platform::ColorRed ? platform::ColorBlack
                                                                                    : platform::ColorRed);

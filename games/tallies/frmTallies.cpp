@@ -1,5 +1,6 @@
 #include "games/tallies/frmTallies.h"
 
+#include "core/TableControls.h"
 #include "core/CardImage.h"
 #include "core/ClockSurface.h"
 #include "core/GameScoring.h"
@@ -174,6 +175,8 @@ void frmTallies::buildValueBoxes()
         autoSize(label);
         giveEdge(label);
     }
+    tablecontrols::keepInBox(lblCurrentScore, ScoreRectangle);
+    tablecontrols::keepInBox(lblCurrentTallies, TalliesRectangle);
     lblCurrentScore->onChange = [this] { lblCurrentScore_Change(); };
     lblCurrentTallies->onChange = [this] { lblCurrentTallies_Change(); };
     lblCurrentRound->onChange = [this] { lblCurrentRound_Change(); };

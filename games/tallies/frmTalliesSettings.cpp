@@ -3,6 +3,7 @@
 
 #include "core/DeckNumbers.h"
 #include "core/SuiteGlobals.h"
+#include "core/WindowPlacement.h"
 #include "games/tallies/TalliesRoundEnd.h"
 #include "games/tallies/TalliesSettings.h"
 #include "games/tallies/TalliesState.h"
@@ -43,7 +44,7 @@ void frmTallies::ReadSettingsINI()
     }
     // The size first: a window opened maximised keeps it as its normal size.
     if (s.width || s.height)
-        platform::resizeTw(this, s.width.value_or(platform::widthTw(this)), s.height.value_or(platform::heightTw(this)));
+        settingsfile::RestoreWindowSizeTw(*this, s.width.value_or(platform::widthTw(this)), s.height.value_or(platform::heightTw(this)));
     if (s.windowState) {
         Qt::WindowStates state = windowState() & ~(Qt::WindowMinimized | Qt::WindowMaximized);
         if (*s.windowState == 1)

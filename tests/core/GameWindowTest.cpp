@@ -11,6 +11,7 @@
 #include "support/TestGameForm.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QPointer>
 #include <QPushButton>
 #include <gtest/gtest.h>
@@ -293,4 +294,19 @@ TEST_F(GameWindowTest, TheSplashTimerRunsTheGamesHook)
     EXPECT_TRUE(form->Timer4->enabled());
     EXPECT_EQ(form->Name(), QStringLiteral("frmDuetto"));
     EXPECT_EQ(form->objectName(), QStringLiteral("frmDuetto"));
+}
+
+TEST_F(GameWindowTest, StatusTextsNeverWidenTheWindow)
+{
+    platform::resizeTw(form, TestGameForm::FormWidth, TestGameForm::FormHeight);
+    form->show();
+    const QString longText = QStringLiteral("Create runs and triples by moving available cards!   ").repeated(4);
+    form->StatusBar1->setPanelText(1, longText);
+    form->StatusBar1->setPanelText(2, longText);
+    QApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+    QApplication::processEvents();
+    EXPECT_EQ(platform::widthTw(form), TestGameForm::FormWidth);
+    EXPECT_LE(form->minimumSizeHint().width(), form->width());
+    // The panel keeps the whole text; only its picture is cut.
+    EXPECT_EQ(form->StatusBar1->panelText(2), longText);
 }

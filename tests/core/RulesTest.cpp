@@ -6,8 +6,11 @@
 #include "support/Screenshot.h"
 #include "support/TestGameForm.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTest>
 #include <functional>
 #include <gtest/gtest.h>
 
@@ -208,4 +211,26 @@ TEST_F(Rules, AnUnknownTitleKeepsTheBoxsFirstText)
     frmRules dialog;
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Stackjack Rules, Notes and Strategy"));
     EXPECT_EQ(dialog.lblRules->toPlainText(), QStringLiteral("Text1"));
+}
+
+// The text is for reading: typing and pasting leave it alone, and Return in it presses OK.
+TEST_F(Rules, TheTextIsReadOnlyAndReturnInItPressesOK)
+{
+    gGameTitle = QStringLiteral("Spires!");
+    frmRules dialog;
+    dialog.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+    dialog.lblRules->setFocus();
+    const QString before = dialog.lblRules->toPlainText();
+    for (const QString& clip : {QString(), QStringLiteral("pasted")}) {
+        QGuiApplication::clipboard()->setText(clip);
+        QTest::keyClick(dialog.lblRules, Qt::Key_V, Qt::ControlModifier);
+    }
+    QTest::keyClicks(dialog.lblRules, QStringLiteral("xyz"));
+    EXPECT_EQ(dialog.lblRules->toPlainText(), before);
+    EXPECT_TRUE(dialog.isVisible());
+    QTest::keyClick(dialog.lblRules, Qt::Key_Return);
+    EXPECT_EQ(dialog.lblRules->toPlainText(), before);
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
 }

@@ -70,7 +70,14 @@ TEST_F(HighScoreViewer, FullTableFillsTheTwentyLabels)
         EXPECT_EQ(label->width(), platform::toPixels(i % 2 == 0 ? 2000 : 1230));
         EXPECT_TRUE(label->font().bold());
     }
-    EXPECT_EQ(platform::widthTw(&dialog), 3675);
+    // The window is at least as wide as its table, wide enough for its caption, with the table in its middle.
+    EXPECT_GE(platform::widthTw(&dialog), 3675);
+    QFont titleFont = dialog.font();
+    titleFont.setBold(true);
+    EXPECT_GT(dialog.width(), QFontMetrics(titleFont).horizontalAdvance(dialog.windowTitle()));
+    const int tableMiddle = (dialog.ScoreList[0]->x() + dialog.ScoreList[1]->x() + dialog.ScoreList[1]->width()) / 2;
+    EXPECT_NEAR(tableMiddle * 2, dialog.width(), 20);
+    EXPECT_NEAR(dialog.cmdClear->x() + dialog.cmdDone->x() + dialog.cmdDone->width(), dialog.width(), 20);
     EXPECT_EQ(platform::heightTw(&dialog), 4245);
     EXPECT_EQ(dialog.cmdClear->text(), QStringLiteral("&Clear"));
     EXPECT_EQ(dialog.cmdDone->text(), QStringLiteral("&Done"));
@@ -112,7 +119,7 @@ TEST_F(HighScoreViewer, TalliesReadsTheTableOfItsCardGoal)
     EXPECT_EQ(dialog.lblHiScoreInfo->caption(),
               QStringLiteral("* denotes customized scoring was used\r\nHigh Scores for Card Goal of 13"));
     EXPECT_EQ(captions(dialog).mid(0, 3), QStringList({"Goal Thirteen", "50,000", "Label1"}));
-    EXPECT_EQ(platform::leftTw(dialog.lblHiScoreInfo), 3675 / 2 - 3525 / 2);
+    EXPECT_EQ(platform::leftTw(dialog.lblHiScoreInfo), platform::widthTw(&dialog) / 2 - 3525 / 2);
     saveScreenshot(&dialog, QStringLiteral("frmHighScores-Tallies"));
 }
 
@@ -274,4 +281,26 @@ TEST_F(HighScoreViewer, MergeAsksTheNameThenShowsTheTable)
     EXPECT_TRUE(prompted);
     EXPECT_EQ(shown.mid(0, 4), QStringList({"Zed", "200,000", "P1", "122,000"}));
     EXPECT_EQ(gPlayerName, QStringLiteral("Zed"));
+}
+
+TEST_F(HighScoreViewer, LongNamesAndScoresAreDrawnWholeAndOnlyAnOutlandishNameIsCut)
+{
+    gGameTitle = QStringLiteral("Cairnwell!");
+    writeBytes(folder.file("CairnwellHiScores60.Txt"), "Maximilian Fitzgerald*, 2147483647\r\nAl, 5\r\n"
+                                                       "Maximilian Bartholomew Fitzgerald-Worthington III, 1\r\n\r\n");
+    frmHighScores dialog(nullptr);
+    dialog.show();
+    for (int i : {0, 1, 2, 3, 5}) {
+        const platform::Label* label = dialog.ScoreList[i];
+        SCOPED_TRACE(label->caption().toStdString());
+        EXPECT_EQ(label->shownText(), label->caption());
+        EXPECT_LE(QFontMetrics(label->shownFont()).horizontalAdvance(label->caption()), label->contentsRect().width());
+    }
+    EXPECT_LT(dialog.ScoreList[0]->shownFont().pointSizeF(), dialog.ScoreList[0]->font().pointSizeF());
+    // A name that fits keeps the table's font.
+    EXPECT_EQ(dialog.ScoreList[2]->shownFont(), dialog.ScoreList[2]->font());
+    const QString cut = dialog.ScoreList[4]->shownText();
+    EXPECT_TRUE(cut.startsWith(QStringLiteral("Maximilian"))) << cut.toStdString();
+    EXPECT_TRUE(cut.endsWith(QChar(0x2026))) << cut.toStdString();
+    saveScreenshot(&dialog, QStringLiteral("frmHighScores-long-names"));
 }

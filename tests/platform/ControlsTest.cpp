@@ -4,10 +4,12 @@
 #include "platform/Timer.h"
 
 #include <QApplication>
+#include <QFontMetrics>
 #include <QMessageBox>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QTest>
+#include <algorithm>
 #include <gtest/gtest.h>
 
 TEST(Label, ChangeHandlerRunsOnlyOnARealChange)
@@ -63,5 +65,33 @@ TEST(MessageBox, ShowsMarkupFromAFileAsTypedAndNeverAsALink)
     const QString name = QStringLiteral("<a href='https://example.invalid/'>Click here</a><h1>big</h1>");
     platform::MsgBox(QStringLiteral("This game was saved by ") + name, platform::vbOKOnly, QStringLiteral("Saved Game Information"));
     EXPECT_EQ(format, Qt::PlainText);
-    EXPECT_EQ(shown, QStringLiteral("This game was saved by ") + name);
+    // Long prompts are broken into lines; the words themselves are shown as typed.
+    EXPECT_EQ(shown.replace(QLatin1Char('\n'), QLatin1Char(' ')), QStringLiteral("This game was saved by ") + name);
+}
+
+// A long prompt is broken into even lines, so its last word never stands on a line of its own.
+TEST(MessageBox, LongPromptsBreakIntoEvenLines)
+{
+    const QFontMetrics metrics(QApplication::font());
+    const QString prompt = QStringLiteral("Sorry, the score awarded for each second remaining in the game after "
+                                          "selecting 'Take Score' must fall between 1 and 5,000,000 points");
+    const int wholeWidth = metrics.horizontalAdvance(prompt);
+    for (int lines : {2, 3}) {
+        SCOPED_TRACE(lines);
+        // Just too narrow for a greedy break into this many lines to leave the last word company.
+        const int limit = wholeWidth / lines + metrics.horizontalAdvance(QStringLiteral("w")) * 2;
+        const QStringList broken = platform::balancedLines(prompt, metrics, limit).split(QLatin1Char('\n'));
+        EXPECT_EQ(broken.join(QLatin1Char(' ')), prompt);
+        int widest = 0, narrowest = limit;
+        for (const QString& line : broken) {
+            widest = std::max(widest, metrics.horizontalAdvance(line));
+            narrowest = std::min(narrowest, metrics.horizontalAdvance(line));
+        }
+        EXPECT_LE(widest, limit);
+        EXPECT_GT(narrowest * 2, widest);
+    }
+    // Short prompts and the prompt's own line breaks stay as they are.
+    EXPECT_EQ(platform::balancedLines(QStringLiteral("Giving up so soon?"), metrics, 400),
+              QStringLiteral("Giving up so soon?"));
+    EXPECT_EQ(platform::balancedLines(QStringLiteral("One\r\nTwo"), metrics, 400), QStringLiteral("One\r\nTwo"));
 }

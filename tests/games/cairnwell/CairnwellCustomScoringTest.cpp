@@ -1,3 +1,4 @@
+#include "support/ClippedTexts.h"
 #include "CairnwellWindowFixture.h"
 
 #include "core/GameScoring.h"
@@ -150,4 +151,11 @@ TEST_F(CairnwellWindowTest, UserOptionsPutTheBonusTargetInTheStatusBar)
     dialog.cmdOK->click();
     EXPECT_EQ(panel(1), QStringLiteral("Make 123,456 for bonus round.  "));
     EXPECT_TRUE(gCustomScoring);
+}
+
+TEST_F(CairnwellWindowTest, TheUserOptionsShowEveryCaptionWhole)
+{
+    frmCairnwellCustom dialog(form);
+    dialog.show();
+    EXPECT_EQ(clippedTexts(&dialog).join(QStringLiteral(" | ")).toStdString(), "");
 }

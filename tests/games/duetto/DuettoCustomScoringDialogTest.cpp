@@ -1,3 +1,4 @@
+#include "support/ClippedTexts.h"
 #include "DuettoWindowFixture.h"
 
 #include "games/duetto/frmDuettoCustomScoring.h"
@@ -90,4 +91,11 @@ TEST_F(DuettoDialogTest, DefaultThenCancelChangesNothingAndDefaultThenOkRestores
     EXPECT_EQ(gPairsBonus, 3000);
     EXPECT_TRUE(gCountDownScore);
     EXPECT_FALSE(gCustomScoring);
+}
+
+TEST_F(DuettoWindowTest, TheUserOptionsShowEveryCaptionWhole)
+{
+    frmDuettoCustomScoring d(form);
+    d.show();
+    EXPECT_EQ(clippedTexts(&d).join(QStringLiteral(" | ")).toStdString(), "");
 }

@@ -1,3 +1,5 @@
+#include "games/gridhand/frmGridhandCustom.h"
+#include "support/ClippedTexts.h"
 #include "core/GameScoring.h"
 #include "core/SuiteGlobals.h"
 #include "games/gridhand/GridhandCustomScoring.h"
@@ -93,4 +95,12 @@ TEST_F(GridhandCustomScoringTest, DefaultValuesLeaveTheScoringBuiltIn)
     const QString expected[] = {"50", "70", "80", "90", "100", "200", "300", "400", "500", "100000", "3", "1"};
     for (int i = 0; i < CustomFieldCount; ++i)
         EXPECT_EQ(DefaultCustomScoringFields().text[i], expected[i]);
+}
+
+TEST_F(GridhandCustomScoringTest, TheDialogShowsEveryCaptionWhole)
+{
+    gGameTitle = QStringLiteral("Gridhand!");
+    frmGridhandCustom dialog;
+    dialog.show();
+    EXPECT_EQ(clippedTexts(&dialog).join(QStringLiteral(" | ")).toStdString(), "");
 }

@@ -3,7 +3,10 @@
 #include "core/ClockSurface.h"
 #include "support/Screenshot.h"
 
+#include <QApplication>
 #include <QDir>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QMenu>
 #include <QMenuBar>
 
@@ -230,4 +233,19 @@ TEST_F(GridhandWindowTest, ASettingsFileThatCannotBeWrittenIsToldAndTheWindowClo
     EXPECT_TRUE(boxes.shown()[1].prompt.startsWith(QStringLiteral("Unable to save your options in ")));
     EXPECT_EQ(boxes.shown()[1].style, platform::vbExclamation);
     EXPECT_FALSE(form->isVisible());
+}
+
+// A window opened minimised is centred all the same, so restoring it brings it to the middle of the screen.
+TEST_F(GridhandWindowTest, AWindowOpenedMinimisedIsRestoredCentred)
+{
+    delete form;
+    ASSERT_TRUE(platform::writeFileAtomically(folder.file(QStringLiteral("Gridhand.Ini")),
+                                              "[State]\r\n1\r\n\r\n[Width]\r\n10500\r\n\r\n[Height]\r\n7800\r\n\r\n"));
+    openWindow();
+    EXPECT_TRUE(form->isMinimized());
+    form->showNormal();
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    EXPECT_EQ(platform::widthTw(form), 10500);
+    EXPECT_NEAR(form->frameGeometry().center().x(), screen.center().x(), 2);
+    EXPECT_NEAR(form->frameGeometry().center().y(), screen.center().y(), 2);
 }

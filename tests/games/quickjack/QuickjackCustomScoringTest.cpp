@@ -1,4 +1,6 @@
 // The user-options checks: each field's bounds and messages, clamps stored at once, and the flag.
+#include "games/quickjack/frmQuickjackCustomScoring.h"
+#include "support/ClippedTexts.h"
 #include "support/PlatformFakes.h"
 #include "core/GameScoring.h"
 #include "core/SuiteGlobals.h"
@@ -150,3 +152,11 @@ TEST_F(QuickjackCustomScoringTest, DefaultThenOkRestoresEverything)
 }
 
 } // namespace
+
+TEST_F(QuickjackCustomScoringTest, TheDialogShowsEveryCaptionWhole)
+{
+    gGameTitle = QStringLiteral("Quickjack!");
+    frmQuickjackCustomScoring dialog;
+    dialog.show();
+    EXPECT_EQ(clippedTexts(&dialog).join(QStringLiteral(" | ")).toStdString(), "");
+}

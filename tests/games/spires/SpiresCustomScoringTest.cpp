@@ -1,3 +1,4 @@
+#include "support/ClippedTexts.h"
 #include "SpiresWindowFixture.h"
 
 #include "games/spires/frmSpiresCustom.h"
@@ -147,4 +148,11 @@ TEST_F(SpiresWindowTest, OKUpdatesTheFlagsAndTheStatusLine)
         EXPECT_FALSE(gCustomScoring);
         EXPECT_TRUE(gCountDownScore == false);
     }
+}
+
+TEST_F(SpiresWindowTest, TheUserOptionsShowEveryCaptionWhole)
+{
+    frmSpiresCustom d(form);
+    d.show();
+    EXPECT_EQ(clippedTexts(&d).join(QStringLiteral(" | ")).toStdString(), "");
 }

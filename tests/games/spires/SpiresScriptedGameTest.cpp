@@ -63,6 +63,9 @@ TEST_F(SpiresWindowTest, AWholeGameScoresToThePoint)
     EXPECT_EQ(form->lblMessage->caption(), QStringLiteral("Game Over"));
     EXPECT_EQ(namePrompts, 0); // below the table's 30,000
     EXPECT_TRUE(form->frmSplash->isVisible());
+    // The splash's lines stand clear: the message it returns over lies under it.
+    QWidget* atMessage = form->lblMessage->parentWidget()->childAt(form->lblMessage->geometry().center());
+    EXPECT_TRUE(atMessage == form->frmSplash || form->frmSplash->isAncestorOf(atMessage));
     EXPECT_TRUE(form->cmdPlay->isEnabled());
     EXPECT_TRUE(form->cmdExit->isEnabled());
     EXPECT_EQ(form->cmdPlay->text(), QStringLiteral("&Play"));

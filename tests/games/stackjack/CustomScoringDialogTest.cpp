@@ -1,3 +1,4 @@
+#include "support/ClippedTexts.h"
 #include "core/GameScoring.h"
 #include "core/SuiteGlobals.h"
 #include "games/stackjack/frmStackjackCustomScoring.h"
@@ -317,4 +318,14 @@ TEST_F(CustomScoringDialog, TypingIsLimitedInTheShortFieldsAndEnteringAFieldSele
     QTest::mouseClick(dialog->txtTimeBonusMin, Qt::LeftButton);
     QCoreApplication::processEvents();
     EXPECT_EQ(dialog->txtTimeBonusMin->selectedText(), QStringLiteral("100"));
+}
+
+TEST(StackjackUserOptions, ShowEveryCaptionWhole)
+{
+    resetSuiteGlobals();
+    gGameTitle = QStringLiteral("Stackjack!");
+    SetStackjackDefaults();
+    frmStackjackCustomScoring d;
+    d.show();
+    EXPECT_EQ(clippedTexts(&d).join(QStringLiteral(" | ")).toStdString(), "");
 }

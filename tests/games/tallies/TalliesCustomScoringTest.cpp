@@ -1,3 +1,4 @@
+#include "support/ClippedTexts.h"
 #include "core/GameScoring.h"
 #include "core/SuiteGlobals.h"
 #include "games/tallies/frmTalliesCustomScoring.h"
@@ -176,4 +177,15 @@ TEST_F(TalliesCustomScoringTest, CancelChangesNothing)
     EXPECT_EQ(gTimeBonus, 100);
     EXPECT_TRUE(gCustomScoring);
     EXPECT_TRUE(status.panelText(1).isEmpty());
+}
+
+TEST_F(TalliesCustomScoringTest, TheDialogShowsEveryCaptionWholeWhateverTheGoal)
+{
+    for (int goal = 10; goal <= 15; ++goal) {
+        SCOPED_TRACE(goal);
+        gCardGoal = goal;
+        frmTalliesCustomScoring d(&status);
+        d.show();
+        EXPECT_EQ(clippedTexts(&d).join(QStringLiteral(" | ")).toStdString(), "");
+    }
 }

@@ -13,6 +13,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QFile>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QPushButton>
 
 namespace {
@@ -135,4 +137,40 @@ TEST_F(TalliesOptionsTest, ASettingsFileWithoutAFewKeysKeepsTheBuiltInOptionsFor
     EXPECT_TRUE(form->mnuDrawTimer->isChecked());
     EXPECT_FALSE(gMusicOn);
     EXPECT_FALSE(form->mnuMusic->isChecked());
+}
+
+// A size from the file is brought within the minimum and the screen before the window is centred, so
+// the window opens in the middle of the screen at a size it can lay out, and closing writes that size.
+TEST_F(TalliesOptionsTest, ARestoredSizeIsKeptWithinTheMinimumAndTheScreenAndTheWindowOpensCentred)
+{
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    struct Case {
+        int width, height;
+    };
+    for (const Case c : {Case{3000, 2000}, Case{2147483647, 2147483647}, Case{2147483647, 1500}}) {
+        SCOPED_TRACE(c.width);
+        delete form;
+        ASSERT_TRUE(platform::writeFileAtomically(folder.file(QStringLiteral("Tallies.Ini")),
+                                                  "[State]\r\n0\r\n\r\n[Width]\r\n" + QByteArray::number(c.width) +
+                                                      "\r\n\r\n[Height]\r\n" + QByteArray::number(c.height) +
+                                                      "\r\n\r\n"));
+        form = new frmTallies;
+        form->show();
+        QApplication::processEvents();
+        EXPECT_GE(platform::widthTw(form), frmTallies::FormWidth);
+        EXPECT_GE(platform::heightTw(form), frmTallies::FormHeight);
+        EXPECT_LE(form->width(), screen.width());
+        EXPECT_LE(form->height(), screen.height());
+        EXPECT_NEAR(form->frameGeometry().center().x(), screen.center().x(), 2);
+        EXPECT_NEAR(form->frameGeometry().center().y(), screen.center().y(), 2);
+        // The controls are laid out for the size the window has.
+        EXPECT_FALSE(form->lblHighScore->geometry().intersects(form->TimerRectangle->geometry()));
+
+        const int width = platform::widthTw(form), height = platform::heightTw(form);
+        boxes.expect(platform::vbYes);
+        ASSERT_TRUE(form->close());
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        EXPECT_TRUE(settingsText(folder).contains(
+            QStringLiteral("[State]\r\n0\r\n\r\n[Width]\r\n%1\r\n\r\n[Height]\r\n%2\r\n").arg(width).arg(height)));
+    }
 }
