@@ -61,15 +61,6 @@ QFont tableFont()
     font.setBold(true);
     return font;
 }
-// A figure wider than its column is set smaller rather than cut at the left: the whole number shows.
-void fitFigure(platform::Label* label)
-{
-    QFont font = tableFont();
-    const int room = label->contentsRect().width();
-    while (font.pointSizeF() > 6 && QFontMetrics(font).horizontalAdvance(label->caption()) > room)
-        font.setPointSizeF(font.pointSizeF() - 0.25);
-    label->setFont(font);
-}
 } // namespace
 
 frmHighScores::frmHighScores(GameForm* game, QWidget* parent)
@@ -204,7 +195,6 @@ void frmHighScores::readTable(const QString& path, bool scoresAsNumbers)
         if (!value && scoresAsNumbers)
             return;
         ScoreList[2 * k + 1]->setCaption(value ? platform::formatGrouped(*value) : line.score);
-        fitFigure(ScoreList[2 * k + 1]);
     }
 }
 
