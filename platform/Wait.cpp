@@ -20,6 +20,12 @@ std::function<void(int)>& handler()
     return h;
 }
 
+std::function<void(int)>& observer()
+{
+    static std::function<void(int)> o;
+    return o;
+}
+
 double& scale()
 {
     static double s = 1.0;
@@ -152,6 +158,8 @@ private:
 
 void setWaitHandler(std::function<void(int)> h) { handler() = std::move(h); }
 
+void setWaitObserver(std::function<void(int)> o) { observer() = std::move(o); }
+
 void setWaitScale(double s) { scale() = s > 0 ? s : 1.0; }
 
 bool isWaiting() { return depth() > 0; }
@@ -180,6 +188,8 @@ void Sleep(int ms)
     if (!QCoreApplication::instance())
         return;
     WaitScope scope;
+    if (observer())
+        observer()(ms);
     const int real = std::max(0, int(std::lround(ms * scale())));
     if (real == 0) {
         QCoreApplication::processEvents();

@@ -24,6 +24,9 @@ void whenWaitsEnd(QObject* context, std::function<void()> then);
 // Tests make waits instant (and record them) through this hook.
 void setWaitHandler(std::function<void(int)> handler);
 
+// Tests watch real waits begin through this hook, to give input at a chosen one.
+void setWaitObserver(std::function<void(int)> observer);
+
 // Real waits last ms * scale; tests run them on the event loop quickly with a small scale.
 void setWaitScale(double scale);
 

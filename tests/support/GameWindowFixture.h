@@ -46,6 +46,7 @@ protected:
     {
         platform::setWaitHandler(nullptr);
         platform::setWaitScale(1.0);
+        platform::setWaitObserver(nullptr);
         setHighScoreDialogs({});
         delete form;
     }

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QEvent>
+#include <QMouseEvent>
 #include <QTest>
 #include <QTimer>
 #include <QWidget>
@@ -22,6 +23,18 @@ void keySoon(QWidget* target, Qt::Key key, Qt::KeyboardModifiers modifiers)
 void closeSoon(QWidget* window)
 {
     soon(window, [window] { window->close(); });
+}
+
+void postClick(QWidget* target, int times)
+{
+    const QPointF at = QRectF(target->rect()).center();
+    const QPointF global = target->mapToGlobal(at);
+    for (int i = 0; i < times; ++i)
+        for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease})
+            QCoreApplication::postEvent(target, new QMouseEvent(type, at, global, Qt::LeftButton,
+                                                                type == QEvent::MouseButtonPress ? Qt::LeftButton
+                                                                                                 : Qt::NoButton,
+                                                                Qt::NoModifier));
 }
 
 void settle(int ms)

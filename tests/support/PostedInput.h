@@ -15,6 +15,11 @@ void closeSoon(QWidget* window);
 // Anything else the event loop should run at its next turn.
 void soon(QWidget* context, std::function<void()> what);
 
+// Posts a click to the target at once, as the window system queues one: it is delivered when the
+// event loop next turns, to the target as it is then. Used from a wait observer, it is a click made
+// during that very wait.
+void postClick(QWidget* target, int times = 1);
+
 // Lets the event loop run everything queued so far, as it does once a handler returns, including the
 // deletion of windows that closed.
 void settle(int ms = 30);

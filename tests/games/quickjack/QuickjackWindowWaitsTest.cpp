@@ -4,22 +4,7 @@
 #include "support/PostedInput.h"
 #include "games/quickjack/QuickjackColumns.h"
 
-#include <QTest>
 
-namespace {
-// Keeps clicking a button that is greyed out until it lights up, as an impatient player does.
-void clickOnceEnabled(QPushButton* button, int times)
-{
-    soon(button, [button, times] {
-        if (!button->isEnabled()) {
-            clickOnceEnabled(button, times);
-            return;
-        }
-        for (int i = 0; i < times; ++i)
-            QTest::mouseClick(button, Qt::LeftButton);
-    });
-}
-} // namespace
 
 TEST_F(QuickjackWindowTest, TakeScoreStopsTheClockAndTheCounterBeforeTheRoundEnds)
 {
@@ -36,7 +21,8 @@ TEST_F(QuickjackWindowTest, TakeScoreStopsTheClockAndTheCounterBeforeTheRoundEnd
         };
     }
     form->Timer3->setEnabled(true);
-    useRealWaits();
+    // Long enough waits that a clock left running would surely tick.
+    useRealWaits(0.05);
     form->cmdTakeScore->click();
     form->Timer1->setInterval(1000);
     form->Timer3->setEnabled(false);
@@ -53,9 +39,16 @@ TEST_F(QuickjackWindowTest, ClicksOnTheGreyedPassDuringPrepareForRoundPassNothin
     play();
     tick(10);
     useRealWaits();
-    clickOnceEnabled(form->cmdPass, 3);
+    bool clicked = false;
+    platform::setWaitObserver([&](int) {
+        if (!clicked && form->ScoringLabelInfo->caption().startsWith(QStringLiteral("Prepare for Round"))) {
+            clicked = true;
+            postClick(form->cmdPass, 3);
+        }
+    });
     form->cmdTakeScore->click();
     settle();
+    ASSERT_TRUE(clicked);
     EXPECT_EQ(gRound, 2);
     EXPECT_EQ(gPassesLeft, 3);
     EXPECT_EQ(gDeckIndex, 1);
