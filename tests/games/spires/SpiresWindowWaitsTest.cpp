@@ -4,6 +4,7 @@
 #include "support/PostedInput.h"
 
 #include <QTest>
+#include <stdexcept>
 
 TEST_F(SpiresWindowTest, AGameThatRunsOutBehindTheEndGameQuestionEndsOnce)
 {
@@ -53,4 +54,33 @@ TEST_F(SpiresWindowTest, EndGameGivenDuringTheRoundEndIsDropped)
         EXPECT_TRUE(form->Timer1->enabled());
         EXPECT_EQ(namePrompts, 0);
     }
+}
+
+TEST_F(SpiresWindowTest, AnErrorInsidePlayLeavesTheWindowIdleWithItsMessage)
+{
+    play();
+    std::vector<QString> shown;
+    platform::setMessageBoxHandler([&](const platform::MessageBoxCall& call) {
+        shown.push_back(call.prompt);
+        if (shown.size() == 1)
+            throw std::runtime_error("Unable to deal the cards.");
+        return int(platform::vbOK);
+    });
+    form->cmdPlay->click();
+    platform::setMessageBoxHandler(nullptr);
+    ASSERT_EQ(shown.size(), 2u);
+    EXPECT_EQ(shown[1], QStringLiteral("Unable to deal the cards."));
+    ASSERT_TRUE(form);
+    EXPECT_TRUE(form->isVisible());
+    EXPECT_FALSE(gGameInProgress);
+    EXPECT_FALSE(form->Timer1->enabled());
+    EXPECT_EQ(form->cmdPlay->text(), QStringLiteral("&Play"));
+    EXPECT_TRUE(form->cmdPlay->isEnabled());
+    EXPECT_FALSE(form->cmdTakeScore->isEnabled());
+    EXPECT_TRUE(form->frmSplash->isVisible());
+
+    // And the next Play starts a game as usual.
+    play();
+    EXPECT_TRUE(gGameInProgress);
+    EXPECT_TRUE(form->Timer1->enabled());
 }
