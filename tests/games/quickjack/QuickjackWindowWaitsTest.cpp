@@ -6,22 +6,45 @@
 
 
 
-TEST_F(QuickjackWindowTest, TakeScoreStopsTheClockAndTheCounterBeforeTheRoundEnds)
+TEST_F(QuickjackWindowTest, ARoundThatEndsStopsItsClocksBeforeItsFirstWait)
 {
-    play();
-    tick(10);
-    form->Timer3->setEnabled(true);
-    useRealWaits();
-    int waitsWithAClockRunning = 0;
-    platform::setWaitObserver([&](int) {
-        if (form->Timer1->enabled() || form->Timer3->enabled() || form->Timer5->enabled())
-            ++waitsWithAClockRunning;
-    });
-    form->cmdTakeScore->click();
-    EXPECT_EQ(waitsWithAClockRunning, 0);
-    EXPECT_EQ(gRound, 2);
-    EXPECT_EQ(gElapsed, 0);
-    EXPECT_TRUE(form->Timer1->enabled());
+    struct Case {
+        const char* name;
+        std::function<void()> endRound;
+    };
+    const Case cases[] = {
+        {"Take Score", [this] { form->cmdTakeScore->click(); }},
+        {"deck completed",
+         [this] {
+             gDeckIndex = 51;
+             lay({10, 1});
+             hits({2, 2});
+         }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        platform::setWaitHandler([this](int ms) { recordWait(ms); });
+        platform::setWaitObserver(nullptr);
+        if (form->cmdPlay->text() != QStringLiteral("&Play")) {
+            ScriptedMessageBoxes boxes;
+            boxes.expect(platform::vbYes);
+            form->cmdPlay->click();
+        }
+        play();
+        tick(10);
+        form->Timer3->setEnabled(true);
+        useRealWaits();
+        int waitsWithAClockRunning = 0;
+        platform::setWaitObserver([&](int) {
+            if (form->Timer1->enabled() || form->Timer3->enabled() || form->Timer5->enabled())
+                ++waitsWithAClockRunning;
+        });
+        c.endRound();
+        EXPECT_EQ(waitsWithAClockRunning, 0);
+        EXPECT_EQ(gRound, 2);
+        EXPECT_EQ(gElapsed, 0);
+        EXPECT_TRUE(form->Timer1->enabled());
+    }
 }
 
 TEST_F(QuickjackWindowTest, ClicksOnTheGreyedPassDuringPrepareForRoundPassNothing)
