@@ -31,6 +31,7 @@ void GameOver(GameForm& Form, const QString& FileBase, const QString& DefaultSco
     if (Form.Timer1)
         Form.Timer1->setEnabled(false);
     gGameInProgress = false;
+    nextGameNumber();
 
     setCaption(Form.cmdPlay, QStringLiteral("&Play"));
     setCaption(Form.mnuPlay, QStringLiteral("&Play"));

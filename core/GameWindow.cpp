@@ -17,7 +17,9 @@
 #include "platform/StatusBar.h"
 #include "platform/Timer.h"
 #include "platform/Twips.h"
+#include "platform/Wait.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileInfo>
@@ -25,6 +27,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QTimer>
 #include <algorithm>
 #include <exception>
 
@@ -45,6 +48,9 @@ GameWindow::GameWindow(const QString& formName, QWidget* parent) : QMainWindow(p
     Timer4->onTimer = [this] { Timer4_Timer(); };
     StatusClock = new platform::Timer(this, 60000, false);
     StatusClock->onTimer = [this] { StatusClock_Timer(); };
+    // Drawing goes on through the waits of a round's end; the round clock does not.
+    for (platform::Timer* t : {Timer2, Timer4, StatusClock})
+        t->setRunsDuringWaits(true);
 }
 
 // ---- Menus ----
@@ -343,6 +349,13 @@ QString GameWindow::closeQuestion() const
     return QStringLiteral("Are you sure you want to quit now? Were just getting started!");
 }
 
+bool GameWindow::confirmForThisGame(const QString& prompt)
+{
+    const int game = gGameNumber;
+    const int answer = platform::MsgBox(prompt, platform::vbYesNo | platform::vbQuestion, gGameTitle);
+    return answer == platform::vbYes && game == gGameNumber && isGameInProgress();
+}
+
 void GameWindow::Form_Unload(bool& Cancel)
 {
     const bool wasPaused = isPaused();
@@ -365,6 +378,7 @@ void GameWindow::Form_Unload(bool& Cancel)
     }
     Cancel = false;
     onQuitConfirmed();
+    nextGameNumber();
     if (gMusicOn)
         StopMidiMusic();
     showLauncher();
@@ -379,12 +393,32 @@ void GameWindow::onQuitConfirmed()
 
 void GameWindow::closeEvent(QCloseEvent* event)
 {
+    // A round ending inside a wait cannot stop halfway: the question waits until it is done.
+    if (platform::isWaiting()) {
+        event->ignore();
+        if (!m_closePending) {
+            m_closePending = true;
+            platform::whenWaitsEnd(this, [this] { answerPendingClose(); });
+        }
+        return;
+    }
     bool cancel = false;
     Form_Unload(cancel);
     if (cancel)
         event->ignore();
     else
         event->accept();
+}
+
+void GameWindow::answerPendingClose()
+{
+    // A dialog opened after the wait (the name prompt, the table) is answered first.
+    if (QApplication::activeModalWidget()) {
+        QTimer::singleShot(100, this, [this] { answerPendingClose(); });
+        return;
+    }
+    m_closePending = false;
+    close();
 }
 
 // ---- Resizing ----
@@ -411,11 +445,19 @@ void GameWindow::restartRoundAfterResize()
 
 void GameWindow::Form_Resize()
 {
-    if (m_roundStopsWhenMinimized && isGameInProgress()) {
-        if (isMinimized())
-            stopRoundForMinimize();
-        else if (!isPaused())
-            restartRoundAfterResize();
+    // Only a clock that minimising stopped is restarted: a plain resize, a paused game, a round that
+    // is ending or a question that holds the clock leave it as it is.
+    if (m_roundStopsWhenMinimized) {
+        if (isMinimized()) {
+            if (isGameInProgress() && Timer1->enabled() && !m_roundStoppedByMinimize) {
+                m_roundStoppedByMinimize = true;
+                stopRoundForMinimize();
+            }
+        } else if (m_roundStoppedByMinimize) {
+            m_roundStoppedByMinimize = false;
+            if (isGameInProgress() && !isPaused())
+                restartRoundAfterResize();
+        }
     }
     if (isMinimized())
         return;

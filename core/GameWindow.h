@@ -136,6 +136,11 @@ public:
     bool isPaused() const;
     bool isOver() const;
 
+    // ---- Questions during a game ----
+    // Asks a Yes/No question about the game that runs now; true only when the player answers Yes and
+    // that same game still runs (the round may have run out and ended it behind the question).
+    bool confirmForThisGame(const QString& prompt);
+
     // ---- Closing ----
     QString closeQuestion() const;
     // Asks whether to quit; Cancel keeps the window. Runs for the close box and for Exit.
@@ -183,4 +188,9 @@ private:
     int m_minWidthTw = 0;
     int m_minHeightTw = 0;
     bool m_roundStopsWhenMinimized = true;
+    // The round clock was running when the window was minimised, so restoring restarts it.
+    bool m_roundStoppedByMinimize = false;
+    // A close asked for during a wait, answered once the wait is over.
+    bool m_closePending = false;
+    void answerPendingClose();
 };

@@ -28,5 +28,16 @@ std::int32_t gHandPoints = 0;
 std::array<int, 5> gSoftAces{};
 int gColumnCards1 = 0, gColumnCards2 = 0, gColumnCards3 = 0, gColumnCards4 = 0;
 int gPassesLeft = 0, gCardsToPass = 0;
+int gGameNumber = 0;
+
+void resetRoundState()
+{
+    gRoundOver = false;
+    gGameInProgress = false;
+    gElapsed = 0;
+    gPieElapsed = 0;
+    gRound = 0;
+    nextGameNumber();
+}
 
 QString appFile(const QString& name) { return gAppPath + QLatin1Char('/') + name; }

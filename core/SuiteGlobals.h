@@ -40,6 +40,15 @@ extern std::array<int, 5> gSoftAces;
 extern int gColumnCards1, gColumnCards2, gColumnCards3, gColumnCards4;
 extern int gPassesLeft, gCardsToPass;
 
+// Changes with every game started and every game ended, so an answer to a question asked during a
+// game acts only while that same game still runs.
+extern int gGameNumber;
+inline void nextGameNumber() { ++gGameNumber; }
+
+// What a window opened from the launcher starts from, whatever the last game left behind: no game,
+// no round running.
+void resetRoundState();
+
 // The deck's upper bound (the number of cards).
 inline int deckUpperBound() { return gDeck.empty() ? 0 : int(gDeck.size()) - 1; }
 

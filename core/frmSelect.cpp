@@ -109,6 +109,7 @@ void frmSelect::launchGame(const QString& tagline)
 {
     platform::setMousePointer(this, platform::MousePointer::Hourglass);
     gGameTitle = tagline;
+    resetRoundState();
     if (QWidget* form = gameFormFor(tagline))
         form->show();
     platform::setMousePointer(this, platform::MousePointer::Default);

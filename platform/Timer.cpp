@@ -1,10 +1,12 @@
 #include "platform/Timer.h"
 
+#include "platform/Wait.h"
+
 namespace platform {
 
 Timer::Timer(QObject* parent, int interval, bool enabled) : QObject(parent), m_interval(interval), m_enabled(enabled)
 {
-    connect(&m_timer, &QTimer::timeout, this, &Timer::fire);
+    connect(&m_timer, &QTimer::timeout, this, &Timer::tick);
     restart();
 }
 
@@ -26,8 +28,28 @@ void Timer::fire()
         onTimer();
 }
 
+void Timer::tick()
+{
+    if (m_runsDuringWaits || !isWaiting()) {
+        fire();
+        return;
+    }
+    if (m_tickHeld)
+        return;
+    m_tickHeld = true;
+    whenWaitsEnd(this, [this, run = m_run] {
+        if (run != m_run)
+            return;
+        m_tickHeld = false;
+        if (m_enabled)
+            fire();
+    });
+}
+
 void Timer::restart()
 {
+    ++m_run;
+    m_tickHeld = false;
     m_timer.stop();
     if (m_enabled && m_interval > 0)
         m_timer.start(m_interval);

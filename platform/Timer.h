@@ -20,13 +20,23 @@ public:
     // Runs the handler as one tick would; tests drive the game clocks with it.
     void fire();
 
+    // A tick due during a blocking wait is held and comes once after it, unless the timer was
+    // stopped or restarted meanwhile; timers that only draw (the dial, the splash, the status clock)
+    // keep ticking through waits.
+    void setRunsDuringWaits(bool on) { m_runsDuringWaits = on; }
+
     std::function<void()> onTimer;
 
 private:
     void restart();
+    void tick();
     QTimer m_timer;
     int m_interval = 0;
     bool m_enabled = false;
+    bool m_runsDuringWaits = false;
+    bool m_tickHeld = false;
+    unsigned m_run = 0; // changes with every restart, so a held tick never reaches a later run
+
 };
 
 } // namespace platform

@@ -83,6 +83,7 @@ public:
     void Deal();
     void PauseGame();
     void EndRound();
+    void stopRoundClocks();
     void NoMovesLeft();
     void CenterScoringLabel();
     void ShowCards(bool Show) override;

@@ -64,13 +64,10 @@ void frmCairnwell::cmdQuit_Click()
 
 void frmCairnwell::cmdTakeScore_Click()
 {
-    // A second Take Score queued while the round ends must not end it twice.
     if (gRoundOver)
         return;
-    QCoreApplication::processEvents();
     gRoundOver = true;
     EndRound();
-    QCoreApplication::processEvents();
 }
 
 // ---- Clicks on the table ----
@@ -85,10 +82,19 @@ void frmCairnwell::afterClick(const cairnwell::ClickOutcome& outcome)
 {
     showTable();
     lblCardCount->setCaption(CardsRemaining + QString::number(table.CardsRemaining()));
-    if (!outcome.noMovesLeft)
+    if (!outcome.noMovesLeft || gRoundOver)
         return;
+    gRoundOver = true;
+    stopRoundClocks();
     NoMovesLeft();
-    cmdTakeScore_Click();
+    EndRound();
+}
+
+void frmCairnwell::stopRoundClocks()
+{
+    Timer1->setEnabled(false);
+    // The last quarter's blink must not outlive the round that started it.
+    Timer2->setEnabled(false);
 }
 
 void frmCairnwell::NoMovesLeft()
@@ -169,13 +175,14 @@ void frmCairnwell::endRunningGame()
     if (gMusicOn)
         StopMidiMusic();
     cmdPause_Click();
-    const int answer = platform::MsgBox(QStringLiteral("You have a game in progress, are you sure you want to quit?"),
-                                        platform::vbYesNo | platform::vbQuestion, gGameTitle);
-    if (answer != platform::vbYes) {
-        cmdPause_Click();
+    const int game = gGameNumber;
+    if (!confirmForThisGame(QStringLiteral("You have a game in progress, are you sure you want to quit?"))) {
+        if (game == gGameNumber)
+            cmdPause_Click();
         return;
     }
     gGameInProgress = false;
+    nextGameNumber();
     cmdPause_Click();
     cmdPause->setEnabled(false);
     mnuPause->setEnabled(false);
@@ -203,7 +210,7 @@ void frmCairnwell::endRunningGame()
 
 void frmCairnwell::InitRound()
 {
-    QCoreApplication::processEvents();
+    platform::DoEvents();
     gRoundOver = false;
     table.InitRound();
     showTable();
@@ -302,7 +309,8 @@ void frmCairnwell::Timer1_Timer()
         return;
 
     platform::setMousePointer(this, MousePointer::Hourglass);
-    Timer1->setEnabled(false);
+    gRoundOver = true;
+    stopRoundClocks();
     for (cairnwell::Place& place : table.UpCard)
         place.visible = false;
     table.UpCardSelection = false;
@@ -323,7 +331,7 @@ void frmCairnwell::Timer1_Timer()
         lblScoring->refresh();
         platform::Sleep(250);
     }
-    cmdTakeScore_Click();
+    EndRound();
     if (lblMessage->caption() != QLatin1String("Game Over"))
         lblMessage->hide();
     platform::setMousePointer(this, MousePointer::Default);
@@ -336,9 +344,7 @@ void frmCairnwell::Timer2_Timer() { DrawTimerPie(PieAngle(gPieElapsed, gTimeLimi
 void frmCairnwell::EndRound()
 {
     platform::setMousePointer(this, MousePointer::Hourglass);
-    Timer1->setEnabled(false);
-    // The last quarter's blink must not outlive the round that started it.
-    Timer2->setEnabled(false);
+    stopRoundClocks();
     lblScoring->setForeColor(platform::ColorBlue);
     if (gMusicOn)
         StopMidiMusic();

@@ -75,12 +75,13 @@ void frmDuetto::endRunningGame()
     // The round must not run out behind the question.
     const bool clockWasRunning = Timer1->enabled();
     Timer1->setEnabled(false);
-    const int answer = platform::MsgBox(QStringLiteral("You have a game in progress, are you sure you want to quit?"),
-                                        platform::vbYesNo | platform::vbQuestion, gGameTitle);
-    if (answer != platform::vbYes) {
-        Timer1->setEnabled(clockWasRunning);
+    const int game = gGameNumber;
+    if (!confirmForThisGame(QStringLiteral("You have a game in progress, are you sure you want to quit?"))) {
+        if (game == gGameNumber)
+            Timer1->setEnabled(clockWasRunning);
         return;
     }
+    nextGameNumber();
     mnuTime->setEnabled(true);
     mnuCustom->setEnabled(true);
     cmdPlay->setToolTip(QStringLiteral("Starts a new game"));
@@ -107,7 +108,7 @@ void frmDuetto::endRunningGame()
 
 void frmDuetto::InitRound()
 {
-    QCoreApplication::processEvents();
+    platform::DoEvents();
     if (CreateDeck() && ShuffleDeck()) {
         Deal();
         gElapsed = 0;
@@ -147,8 +148,9 @@ void frmDuetto::cmdTakeScore_Click()
 void frmDuetto::TakeScore()
 {
     gRoundOver = true;
-    // No tick may arrive while the bonuses are paid, whoever ended the round.
+    // No tick of this round's clock, nor of the dial's blink, may reach the next one.
     Timer1->setEnabled(false);
+    Timer2->setEnabled(false);
     ClearSelectionRectangles();
     for (QPushButton* b : {cmdTakeScore, cmdPause, cmdExit, cmdPlay})
         b->setEnabled(false);
@@ -168,9 +170,6 @@ void frmDuetto::TakeScore()
         else
             AwardPoints(*this, award.count, award.value, QString::fromLatin1(duetto::AwardText(award.kind)));
     }
-    // The dial's last-quarter blink must not outlive the round.
-    Timer2->setEnabled(false);
-
     switch (duetto::NextAfterRound(gRound, gScore, gBonusRoundScore)) {
     case duetto::AfterRound::RoundTwo:
         announceNextRound(QStringLiteral("Prepare for Round Two!"), false);
@@ -288,14 +287,16 @@ void frmDuetto::Timer1_Timer()
         return;
 
     platform::setMousePointer(this, MousePointer::Hourglass);
+    gRoundOver = true;
     Timer1->setEnabled(false);
+    Timer2->setEnabled(false);
     ShowCards(false);
     ClearSelectionRectangles();
     lblMessage->setCaption(QStringLiteral("Times Up!"));
     lblMessage->show();
     StatusBar1->setPanelText(2, QStringLiteral("Time has expired!"));
     flashMessage(10);
-    cmdTakeScore_Click();
+    TakeScore();
     if (lblMessage->caption() != GameOverText)
         lblMessage->hide();
     platform::setMousePointer(this, MousePointer::Default);

@@ -122,14 +122,15 @@ void frmGridhand::endRunningGame()
     if (gMusicOn)
         StopMidiMusic();
     cmdPause_Click();
-    const int answer = platform::MsgBox(QStringLiteral("You have a game in progress, are you sure you want to quit?"),
-                                        platform::vbYesNo | platform::vbQuestion, gGameTitle);
-    if (answer != platform::vbYes) {
-        cmdPause_Click();
+    const int game = gGameNumber;
+    if (!confirmForThisGame(QStringLiteral("You have a game in progress, are you sure you want to quit?"))) {
+        if (game == gGameNumber)
+            cmdPause_Click();
         return;
     }
     mGameRunning = false;
     gGameInProgress = false;
+    nextGameNumber();
     // With the game no longer running the resume brings back no cards, labels or tune.
     cmdPause_Click();
     ShowCards(false);

@@ -36,6 +36,7 @@ frmQuickjack::frmQuickjack(QWidget* parent) : GameWindow(QStringLiteral("frmQuic
     Timer3->onTimer = [this] { Timer3_Timer(); };
     Timer5 = new platform::Timer(this, 250, false);
     Timer5->onTimer = [this] { Timer5_Timer(); };
+    Timer5->setRunsDuringWaits(true);
     buildBoard();
     buildMenus();
     finishWindowSetup([this] { Timer1_Timer(); }, [this] { Timer2_Timer(); }, MinWidth, MinHeight);

@@ -130,6 +130,7 @@ private:
 
     void startNewGame();
     void endRunningGame();
+    void stopRoundTimers();
     void gameOver();
     void dealNextRound();
     void payCardsUsed(int cardsUsed);

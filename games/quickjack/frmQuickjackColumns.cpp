@@ -131,6 +131,8 @@ void frmQuickjack::FiveCardGimme(int Index)
 
 void frmQuickjack::completeDeck()
 {
+    // The round is over from here: its clocks must not run on through the waits below.
+    stopRoundTimers();
     NextCardPicture->setBorderStyle(0);
     PlayCardPicture->setPictureByKey(Empty);
     NextCardPicture->setPictureByKey(Empty);

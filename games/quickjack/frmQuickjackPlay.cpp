@@ -130,10 +130,9 @@ void frmQuickjack::endRunningGame()
 {
     if (gMusicOn)
         StopMidiMusic();
-    const int answer = platform::MsgBox(QStringLiteral("You have a game in progress. Are you sure you want to quit?"),
-                                        platform::vbYesNo | platform::vbQuestion, gGameTitle);
-    if (answer != platform::vbYes) {
-        if (gMusicOn)
+    const int game = gGameNumber;
+    if (!confirmForThisGame(QStringLiteral("You have a game in progress. Are you sure you want to quit?"))) {
+        if (gMusicOn && game == gGameNumber)
             PlayMidiMusic();
         return;
     }
@@ -217,9 +216,7 @@ void frmQuickjack::Timer1_Timer()
     if (gElapsed != gTimeLimit)
         return;
 
-    Timer1->setEnabled(false);
-    Timer3->setEnabled(false);
-    Timer2->setEnabled(false);
+    stopRoundTimers();
     ClearColumns();
     ShowScoringLabel(QStringLiteral("Times Up!"), true);
     StatusBar1->setPanelText(2, QStringLiteral("Time has expired!"));
@@ -252,8 +249,9 @@ void frmQuickjack::cmdTakeScore_Click()
     EnableControls(false);
     cmdPause->setEnabled(false);
     mnuPause->setEnabled(false);
-    // The dial's blink belongs to the round just ended.
-    Timer2->setEnabled(false);
+    // The clock, the 21 Counter and the dial's blink belong to the round just ended: none of their
+    // ticks may reach the next one.
+    stopRoundTimers();
     if (gMusicOn)
         StopMidiMusic();
 
@@ -353,7 +351,7 @@ void frmQuickjack::payTwentyOnes()
 
 void frmQuickjack::NextRound()
 {
-    QCoreApplication::processEvents();
+    platform::DoEvents();
     if (gMusicOn)
         StopMidiMusic();
     ClearColumns();
@@ -386,11 +384,16 @@ void frmQuickjack::NextRound()
     NextCardPicture->setBorderStyle(1);
 }
 
+void frmQuickjack::stopRoundTimers()
+{
+    for (platform::Timer* t : {Timer1, Timer2, Timer3, Timer5})
+        t->setEnabled(false);
+    lblTwentyoneTime->setForeColor(platform::ColorBlue);
+}
+
 void frmQuickjack::gameOver()
 {
-    Timer1->setEnabled(false);
-    Timer2->setEnabled(false);
-    Timer3->setEnabled(false);
+    stopRoundTimers();
     if (!mGameAbandoned) {
         // A table that cannot be read or written costs the entry, not the end of the game.
         try {
@@ -412,6 +415,7 @@ void frmQuickjack::gameOver()
     gDeckIndex = 0;
     lblRound->setCaption(GameOverText);
     gGameInProgress = false;
+    nextGameNumber();
     cmdPlay->setText(PlayCaption);
     mnuPlay->setText(PlayCaption);
     cmdPlay->setToolTip(QStringLiteral("Starts a new game"));
@@ -452,6 +456,6 @@ void frmQuickjack::dealNextRound()
         cmdPass->setEnabled(true);
         gPassesLeft = gCardsToPass;
     }
-    QCoreApplication::processEvents();
+    platform::DoEvents();
     gRoundOver = false;
 }

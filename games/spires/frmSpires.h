@@ -104,6 +104,8 @@ private:
     void showRunLabels();
     void blinkMessage(int times);
     void endOfGame();
+    // After an error inside Play: the game stops and the window waits for the next Play.
+    void returnToIdle();
     void playSound(const char* file) const;
     double m_scale = 1.0; // the table's size against its design
     int tw(int design) const;

@@ -13,6 +13,7 @@
 #include "platform/Pointer.h"
 #include "platform/StatusBar.h"
 #include "platform/Timer.h"
+#include "platform/Wait.h"
 
 #include <QAction>
 #include <QApplication>
@@ -65,8 +66,8 @@ void frmSpires::Deal()
 
 void frmSpires::InitRound()
 {
-    // Clicks queued while the last round ended land here, while gRoundOver still ignores them.
-    QApplication::processEvents();
+    // Input that came while the last round ended is dropped, never dealt into the new round.
+    platform::DoEvents();
     CreateDeck();
     ShuffleDeck();
     Deal();

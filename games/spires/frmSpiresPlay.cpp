@@ -45,9 +45,7 @@ void frmSpires::Play()
             InitRound();
             cmdPlay->setToolTip(QStringLiteral("Ends the current game"));
         } else {
-            const int answer = platform::MsgBox(QStringLiteral("You have a game in progress, are you sure you want to quit?"),
-                                                platform::vbYesNo | platform::vbQuestion, gGameTitle);
-            if (answer == platform::vbYes) {
+            if (confirmForThisGame(QStringLiteral("You have a game in progress, are you sure you want to quit?"))) {
                 // The dial's blink must not outlive the game.
                 Timer2->setEnabled(false);
                 GameOver(*this, spires::FileBase, spires::DefaultScore);
@@ -61,12 +59,43 @@ void frmSpires::Play()
             }
         }
     } catch (const std::exception& e) {
+        returnToIdle();
         platform::setMousePointer(this, platform::MousePointer::Default);
         platform::MsgBox(QString::fromLocal8Bit(e.what()), platform::vbCritical, gGameTitle);
-        platform::endProgram();
         return;
     }
     platform::setMousePointer(this, platform::MousePointer::Default);
+}
+
+void frmSpires::returnToIdle()
+{
+    Timer1->setEnabled(false);
+    Timer2->setEnabled(false);
+    if (gGameInProgress)
+        nextGameNumber();
+    gGameInProgress = false;
+    gRoundOver = false;
+    cmdPlay->setText(QStringLiteral("&Play"));
+    mnuPlay->setText(QStringLiteral("&Play"));
+    cmdPlay->setToolTip(QStringLiteral("Starts a new game"));
+    for (QWidget* w : std::initializer_list<QWidget*>{cmdPlay, cmdExit})
+        w->setEnabled(true);
+    for (QWidget* w : std::initializer_list<QWidget*>{cmdPause, cmdTakeScore})
+        w->setEnabled(false);
+    mnuPlay->setEnabled(true);
+    for (QAction* a : {mnuPause, mnuTakeScore})
+        a->setEnabled(false);
+    for (QAction* a : {mnuCustom, mnuTime})
+        a->setEnabled(true);
+    ShowCards(false);
+    ShowControls(false, true);
+    for (platform::Label* label : lblTower)
+        label->hide();
+    lblMessage->hide();
+    frmSplash->show();
+    Timer4->setEnabled(true);
+    if (gMusicOn)
+        StopMidiMusic();
 }
 
 void frmSpires::blinkMessage(int times)
@@ -150,7 +179,8 @@ void frmSpires::PauseGame()
 void frmSpires::TakeScore()
 {
     gRoundOver = true;
-    // The dial's blink must not outlive the round.
+    // No tick of this round's clock, nor of the dial's blink, may reach the next one.
+    Timer1->setEnabled(false);
     Timer2->setEnabled(false);
     for (QWidget* w : std::initializer_list<QWidget*>{cmdTakeScore, cmdPlay, cmdPause, cmdExit})
         w->setEnabled(false);

@@ -122,10 +122,10 @@ void frmStackjack::endRunningGame()
     if (gMusicOn)
         StopMidiMusic();
     cmdPause_Click();
-    const int answer = platform::MsgBox(QStringLiteral("You have a game in progress, are you sure you want to quit?"),
-                                        platform::vbYesNo | platform::vbQuestion, gGameTitle);
-    if (answer != platform::vbYes) {
-        cmdPause_Click();
+    const int game = gGameNumber;
+    if (!confirmForThisGame(QStringLiteral("You have a game in progress, are you sure you want to quit?"))) {
+        if (game == gGameNumber)
+            cmdPause_Click();
         return;
     }
     mGameAbandoned = true;
@@ -240,13 +240,16 @@ void frmStackjack::cmdGiveUp_Click()
     if (end.result == stackjack::RoundResult::Ignored)
         return;
     platform::setMousePointer(this, MousePointer::Hourglass);
+    // No tick of this round's clock, nor of the dial's blink, may reach the next one.
+    Timer1->setEnabled(false);
+    Timer2->setEnabled(false);
     if (end.result == stackjack::RoundResult::ScoreTaken)
         TakeScore(end.taken);
     else
         showLostRound(end);
     Reset();
-    // Clicks queued during the waits arrive now and find the round over.
-    QCoreApplication::processEvents();
+    // Input that came during the waits is dropped, never carried into the next round.
+    platform::DoEvents();
     if (gGameInProgress)
         EndRound();
     platform::setMousePointer(this, MousePointer::Default);
@@ -342,7 +345,7 @@ void frmStackjack::EndRound()
 
 void frmStackjack::dealNextRound(const stackjack::RoundTransition& next)
 {
-    QCoreApplication::processEvents();
+    platform::DoEvents();
     if (gMusicOn)
         PlayMidiMusic();
     setWindowTitle(gGameTitle + text(texts::RoundCaption) + QString::number(next.round));
@@ -404,6 +407,7 @@ void frmStackjack::endOfGame()
         platform::setMousePointer(this, MousePointer::Default);
     }
     stackjack::EndGame();
+    nextGameNumber();
     setWindowTitle(gGameTitle + text(texts::GameOverCaption));
     lblRound->hide();
     lblRound->setCaption(text(texts::RoundLabel(1)));
@@ -443,6 +447,7 @@ void frmStackjack::Timer1_Timer()
     ShowCards(false);
     ScoringLabel->setForeColor(platform::ColorRed);
     Timer1->setEnabled(false);
+    Timer2->setEnabled(false);
     ScoringLabel->setCaption(text(texts::TimesUp));
     CenterScoringLabel();
     ScoringLabel->show();

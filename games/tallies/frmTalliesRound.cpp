@@ -156,6 +156,7 @@ void frmTallies::Play()
 void frmTallies::EndGame()
 {
     tallies::EndGame();
+    nextGameNumber();
     FieldCardDisplay(false);
     ShowLowerCards(false);
     Timer1->setEnabled(false);

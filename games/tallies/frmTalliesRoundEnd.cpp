@@ -61,8 +61,8 @@ void frmTallies::TakeScore()
         payBonus(bonus);
     lblCurrentTallies->setForeColor(platform::ColorBlue);
 
-    // Clicks made during the count-ups run now and are refused: the round is still ending.
-    QCoreApplication::processEvents();
+    // Input that came during the count-ups is dropped, never carried into the next round.
+    platform::DoEvents();
     switch (tallies::NextAfterRound()) {
     case tallies::TalliesNext::RoundTwo: startRoundTwo(); break;
     case tallies::TalliesNext::BonusRound: startBonusRound(); break;
@@ -182,6 +182,7 @@ void frmTallies::gameOver()
         FieldSelectionRectangle[i]->hide();
     }
     mGameInProgress = false;
+    nextGameNumber();
     ShowLowerCards(false);
     for (QAction* entry : {mnuSave, mnuOpen})
         if (entry)

@@ -45,12 +45,28 @@ protected:
     void TearDown() override
     {
         platform::setWaitHandler(nullptr);
+        platform::setWaitScale(1.0);
+        platform::setWaitObserver(nullptr);
         setHighScoreDialogs({});
         delete form;
     }
 
     // Called at each blocking wait, which returns at once.
     virtual void recordWait(int ms) = 0;
+
+    // From now on the blocking waits run for real on the event loop, `scale` times their length, so
+    // input and timers can arrive during them; they are no longer recorded.
+    void useRealWaits(double scale = 0.01)
+    {
+        platform::setWaitHandler(nullptr);
+        platform::setWaitScale(scale);
+    }
+
+    // How often the player's name was entered in the table file of that name.
+    int tableEntries(const QString& tableFile) const
+    {
+        return int(QString::fromLatin1(file(tableFile)).count(QStringLiteral("Tester")));
+    }
 
     void openWindow()
     {

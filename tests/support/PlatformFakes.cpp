@@ -15,9 +15,11 @@ ScriptedMessageBoxes::ScriptedMessageBoxes()
             ADD_FAILURE() << "Unexpected message box: \"" << call.prompt.toStdString() << "\" (style " << call.style << ")";
             return call.buttons() == platform::vbYesNo ? int(platform::vbNo) : int(platform::vbOK);
         }
-        const int answer = m_answers.front();
+        const Answer next = m_answers.front();
         m_answers.pop_front();
-        return answer;
+        if (next.meanwhile)
+            next.meanwhile();
+        return next.answer;
     });
 }
 
@@ -25,7 +27,13 @@ ScriptedMessageBoxes::~ScriptedMessageBoxes() { platform::setMessageBoxHandler(n
 
 ScriptedMessageBoxes& ScriptedMessageBoxes::expect(int answer)
 {
-    m_answers.push_back(answer);
+    m_answers.push_back({answer, {}});
+    return *this;
+}
+
+ScriptedMessageBoxes& ScriptedMessageBoxes::expect(int answer, std::function<void()> meanwhile)
+{
+    m_answers.push_back({answer, std::move(meanwhile)});
     return *this;
 }
 

@@ -6,6 +6,7 @@
 #include <QDateTime>
 #include <QTemporaryDir>
 #include <deque>
+#include <functional>
 #include <vector>
 
 // Answers message boxes from a script; a box nobody expected fails the test.
@@ -15,12 +16,19 @@ public:
     ~ScriptedMessageBoxes();
     // The next box is answered with `answer` (platform::vbOK, vbYes, vbNo, ...).
     ScriptedMessageBoxes& expect(int answer);
+    // The next box stays open while `meanwhile` runs (the round clock running out behind it, say),
+    // then is answered with `answer`.
+    ScriptedMessageBoxes& expect(int answer, std::function<void()> meanwhile);
     // Every box shown so far.
     const std::vector<platform::MessageBoxCall>& shown() const { return m_shown; }
     bool allAnswered() const { return m_answers.empty(); }
 
 private:
-    std::deque<int> m_answers;
+    struct Answer {
+        int answer;
+        std::function<void()> meanwhile;
+    };
+    std::deque<Answer> m_answers;
     std::vector<platform::MessageBoxCall> m_shown;
 };
 
