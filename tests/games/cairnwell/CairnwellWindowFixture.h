@@ -59,6 +59,18 @@ protected:
         form->TempCard_Click(place);
     }
 
+    // Fills every column and the first two storage places so that nothing can move; the card that
+    // fills the last storage place then ends the round with no legal move left.
+    void leaveOneMoveBeforeNoMovesLeft()
+    {
+        restack({"1S", "4S", "7S", "1H", "4H", "7H", "1C", "4C", "7C", "1D", "4D", "8D", "10S", "10H", "10C"});
+        for (int column = 0; column < 4; ++column)
+            for (int k = 0; k < 3; ++k)
+                fanTo(column);
+        fanToStorage(0);
+        fanToStorage(1);
+    }
+
     std::vector<int> waits;
     std::vector<QString> messages;
 };

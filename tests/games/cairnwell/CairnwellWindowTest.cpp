@@ -181,12 +181,7 @@ TEST_F(CairnwellWindowTest, TakingTheScoreWithCardsInTheDeckPaysOnlyTheSpeedBonu
 TEST_F(CairnwellWindowTest, NoMovesLeftEndsTheRoundAtOnce)
 {
     play();
-    restack({"1S", "4S", "7S", "1H", "4H", "7H", "1C", "4C", "7C", "1D", "4D", "8D", "10S", "10H", "10C"});
-    for (int column = 0; column < 4; ++column)
-        for (int k = 0; k < 3; ++k)
-            fanTo(column);
-    fanToStorage(0);
-    fanToStorage(1);
+    leaveOneMoveBeforeNoMovesLeft();
     tick(10);
     fanToStorage(2);
     ASSERT_FALSE(messages.empty());

@@ -27,12 +27,7 @@ TEST_F(CairnwellWindowTest, ClicksDuringTheLastRoundsEndEnterTheGameOnce)
         {"time runs out", 1, [this] { tick(gTimeLimit); }},
         {"no moves left", 2,
          [this] {
-             restack({"1S", "4S", "7S", "1H", "4H", "7H", "1C", "4C", "7C", "1D", "4D", "8D", "10S", "10H", "10C"});
-             for (int column = 0; column < 4; ++column)
-                 for (int k = 0; k < 3; ++k)
-                     fanTo(column);
-             fanToStorage(0);
-             fanToStorage(1);
+             leaveOneMoveBeforeNoMovesLeft();
              fanToStorage(2);
          }},
     };
