@@ -1,14 +1,18 @@
 #include "platform/Audio.h"
+#include "platform/AudioModule.h"
 #include "platform/sound/AudioFluidSynth.h"
 #include "platform/AudioSequencer.h"
 #include "support/SoundModules.h"
 
+#include <QCoreApplication>
 #include <QDir>
+#include <QLibrary>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <memory>
 
 namespace {
 class LoggingTunePlayer : public platform::TunePlayer {
@@ -193,4 +197,17 @@ TEST(SoundModule, OneThatCannotBeLoadedLeavesTheRunSilentAndIsNamedOnce)
     }
     EXPECT_EQ(terminal.lines(), 1);
     EXPECT_LT(clock.elapsed(), 1000);
+}
+
+// The module the build puts beside the program resolves all it needs and makes its devices; making
+// them sets nothing up, so no sound is heard.
+TEST(SoundModule, TheBuiltOneLoadsAndMakesItsDevices)
+{
+    QLibrary module(QCoreApplication::applicationDirPath() + QLatin1Char('/') + QLatin1String(platform::SoundModuleName));
+    module.setLoadHints(QLibrary::ResolveAllSymbolsHint);
+    ASSERT_TRUE(module.load()) << qPrintable(module.errorString());
+    auto factory = reinterpret_cast<platform::SoundModuleFactory>(module.resolve(platform::SoundModuleEntry));
+    ASSERT_NE(factory, nullptr);
+    std::unique_ptr<platform::SoundModule> devices(factory());
+    EXPECT_NE(devices, nullptr);
 }
