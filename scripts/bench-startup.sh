@@ -38,6 +38,8 @@ median() { sort -g | awk '{ v[NR] = $1 } END { if (NR == 0) print "nan"; else if
 # Each start also reads the resident memory two seconds after the exec. The empty window with one
 # line of text is a reference only: it shows what the font set-up alone costs.
 empty_ms=() launcher_ms=() text_ms=() empty_kb=() launcher_kb=() text_kb=()
+# One unmeasured start of each first, so that no program is timed on a cold file cache.
+for program in "$empty" "$launcher"; do "$watch" start "$program" >/dev/null; done
 for _ in $(seq "$runs"); do
     read -r ms kb < <("$watch" start "$empty"); empty_ms+=("$ms"); empty_kb+=("$kb")
     read -r ms kb < <("$watch" start "$launcher"); launcher_ms+=("$ms"); launcher_kb+=("$kb")
