@@ -16,6 +16,7 @@
 #include <QPainter>
 #include <QPointer>
 #include <QPushButton>
+#include <QShortcutEvent>
 
 namespace {
 QPointer<frmSelect>& theLauncher()
@@ -82,6 +83,8 @@ frmSelect::frmSelect(QWidget* parent) : QWidget(parent)
         {cmdCairnwell, QStringLiteral("Cairnwell!")}};
     for (const auto& [button, tagline] : taglines)
         connect(button, &QPushButton::clicked, this, [this, tagline = tagline] { launchGame(tagline); });
+    for (QPushButton* button : findChildren<QPushButton*>())
+        button->installEventFilter(this);
     connect(cmdLaunchBrowser, &QPushButton::clicked, this, &frmSelect::cmdLaunchBrowser_Click);
     connect(cmdClose, &QPushButton::clicked, this, &frmSelect::cmdClose_Click);
 
@@ -155,6 +158,19 @@ void frmSelect::Timer1_Timer()
             s.ShowBacks = true;
         }
     }
+}
+
+bool frmSelect::eventFilter(QObject* watched, QEvent* event)
+{
+    // Qt's buttons answer their access key with a 100 ms pressed-look animation before the click;
+    // the launcher clicks at once, so a game opens as soon as its key is pressed.
+    auto* button = qobject_cast<QPushButton*>(watched);
+    if (button && event->type() == QEvent::Shortcut && !static_cast<QShortcutEvent*>(event)->isAmbiguous()) {
+        button->setFocus(Qt::ShortcutFocusReason);
+        button->click();
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void frmSelect::paintEvent(QPaintEvent*)

@@ -43,6 +43,7 @@ public:
     void Timer1_Timer();
 
 protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void paintEvent(QPaintEvent*) override;
 
 private:

@@ -1,11 +1,13 @@
 #include "platform/Audio.h"
 
-#include "platform/AudioFluidSynth.h"
+#include "platform/AudioModule.h"
 #include "platform/AudioSequencer.h"
-#include "platform/AudioWavePlayer.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
+#include <QLibrary>
 #include <QPointer>
+#include <memory>
 
 namespace platform {
 
@@ -17,61 +19,122 @@ AudioHandler*& handler()
     return h;
 }
 
-// The real sound device, made on first use and torn down with the application,
-// before Qt's multimedia and the synthesiser's threads would outlive it.
-class AudioDevices : public QObject {
+// The module's devices, torn down with the application, before Qt's multimedia and the
+// synthesiser's threads would outlive it. The library itself stays loaded for the rest of the run.
+class LoadedModule : public QObject {
 public:
-    explicit AudioDevices(QObject* parent) : QObject(parent), tune(synth) {}
-    WavePlayer waves;
-    FluidTunePlayer synth;
-    MidiSequencer tune;
+    LoadedModule(QObject* parent, SoundModule* devices) : QObject(parent), devices(devices) {}
+    std::unique_ptr<SoundModule> devices;
 };
 
-AudioDevices* devices()
+struct ModuleState {
+    QString folder; // empty: the program's folder
+    bool tried = false;
+    bool reported = false;
+    QPointer<LoadedModule> loaded;
+};
+
+ModuleState& state()
 {
-    static QPointer<AudioDevices> d;
+    static ModuleState s;
+    return s;
+}
+
+SoundModule* loadedModule() { return state().loaded ? state().loaded->devices.get() : nullptr; }
+
+// One look per folder; a failure leaves the rest of the run silent and is named once.
+SoundModule* module()
+{
+    ModuleState& s = state();
+    if (s.tried)
+        return loadedModule();
     QCoreApplication* app = QCoreApplication::instance();
-    if (!d && app) {
-        d = new AudioDevices(app);
-        QObject::connect(app, &QCoreApplication::aboutToQuit, d, &QObject::deleteLater);
+    if (!app)
+        return nullptr;
+    s.tried = true;
+    const QString folder = s.folder.isEmpty() ? QCoreApplication::applicationDirPath() : s.folder;
+    QLibrary library(folder + QLatin1Char('/') + QLatin1String(SoundModuleName));
+    auto factory = reinterpret_cast<SoundModuleFactory>(library.resolve(SoundModuleEntry));
+    SoundModule* devices = factory ? factory() : nullptr;
+    if (!devices) {
+        if (!s.reported)
+            qInfo("Playing without sounds and music: %s", qUtf8Printable(library.errorString()));
+        s.reported = true;
+        return nullptr;
     }
-    return d;
+    s.loaded = new LoadedModule(app, devices);
+    QObject::connect(app, &QCoreApplication::aboutToQuit, s.loaded.data(), &QObject::deleteLater);
+    return devices;
+}
+
+// The tune's open and close are bookkeeping; only a tune that really starts needs the module.
+class ModuleTunes : public TunePlayer {
+public:
+    void start(const QString& path) override
+    {
+        if (!QFileInfo(path).isFile())
+            return;
+        if (SoundModule* m = module())
+            m->startTune(path);
+    }
+    void stop() override
+    {
+        if (SoundModule* m = loadedModule())
+            m->stopTune();
+    }
+};
+
+MidiSequencer& sequencer()
+{
+    static ModuleTunes tunes;
+    static MidiSequencer s(tunes);
+    return s;
 }
 
 } // namespace
 
 void setAudioHandler(AudioHandler* h) { handler() = h; }
 
+void setSoundModuleFolder(const QString& folder)
+{
+    ModuleState& s = state();
+    sequencer().close();
+    delete s.loaded.data();
+    s.folder = folder;
+    s.tried = false;
+}
+
+bool soundModuleLoaded() { return loadedModule() != nullptr; }
+
 void playWave(const QString& path)
 {
     if (AudioHandler* h = handler())
         return h->playWave(path);
-    if (AudioDevices* d = devices())
-        d->waves.play(path);
+    if (!QFileInfo(path).isFile())
+        return;
+    if (SoundModule* m = module())
+        m->playWave(path);
 }
 
 void openMidi(const QString& path)
 {
     if (AudioHandler* h = handler())
         return h->openMidi(path);
-    if (AudioDevices* d = devices())
-        d->tune.open(path);
+    sequencer().open(path);
 }
 
 void playMidi()
 {
     if (AudioHandler* h = handler())
         return h->playMidi();
-    if (AudioDevices* d = devices())
-        d->tune.play();
+    sequencer().play();
 }
 
 void closeMidi()
 {
     if (AudioHandler* h = handler())
         return h->closeMidi();
-    if (AudioDevices* d = devices())
-        d->tune.close();
+    sequencer().close();
 }
 
 } // namespace platform

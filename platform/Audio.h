@@ -1,6 +1,9 @@
 #pragma once
-// Sounds and the background tune. Nothing here ever reports a failure: a missing file, a missing
-// sound font or no sound device at all leaves the program silent and running.
+// Sounds and the background tune. Nothing here ever reports a failure to the player: a missing file,
+// a missing sound module or library, a missing sound font or no sound device at all leaves the
+// program silent and running. The devices live in the sound module (platform/AudioModule.h), loaded
+// on the first sound or tune actually played; a module that cannot be loaded is named once on the
+// terminal.
 #include <QString>
 
 namespace platform {
@@ -26,5 +29,11 @@ public:
 };
 // The handler is not owned; pass nullptr to return to the real device.
 void setAudioHandler(AudioHandler* handler);
+
+// The folder the sound module is loaded from: the program's own folder unless set. Setting it
+// lets go of a module loaded before, so the next sound looks for it again there.
+void setSoundModuleFolder(const QString& folder);
+// Whether the sound module is loaded and its devices made.
+bool soundModuleLoaded();
 
 } // namespace platform

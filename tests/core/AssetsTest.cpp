@@ -1,5 +1,5 @@
 // The sounds and the tune the build writes beside the executables.
-#include "platform/AudioFluidSynth.h"
+#include "platform/sound/AudioFluidSynth.h"
 
 #include <QCoreApplication>
 #include <QDir>

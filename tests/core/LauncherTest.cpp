@@ -9,6 +9,7 @@
 #include "support/PlatformFakes.h"
 #include "support/Screenshot.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QGroupBox>
@@ -114,6 +115,25 @@ TEST_F(Launcher, GameButtonSetsTheTitleShowsTheGameAndHidesItself)
     shown->close();
     showLauncher();
     EXPECT_TRUE(launcher->isVisible());
+}
+
+TEST_F(Launcher, AGamesAccessKeyOpensItAtOnce)
+{
+    QWidget* shown = nullptr;
+    registerGameForm(QStringLiteral("Duetto!"), [&] {
+        shown = new QWidget;
+        shown->setAttribute(Qt::WA_DeleteOnClose);
+        return shown;
+    });
+    launcher->show();
+    QApplication::setActiveWindow(launcher);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(launcher));
+    QTest::keyClick(launcher, Qt::Key_D, Qt::AltModifier);
+    ASSERT_NE(shown, nullptr) << "no pressed-look delay before the game opens";
+    EXPECT_TRUE(shown->isVisible());
+    EXPECT_EQ(gGameTitle, QStringLiteral("Duetto!"));
+    EXPECT_FALSE(launcher->isVisible());
+    shown->close();
 }
 
 TEST_F(Launcher, CloseEndsTheSuite)

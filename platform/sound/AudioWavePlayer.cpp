@@ -1,4 +1,4 @@
-#include "platform/AudioWavePlayer.h"
+#include "platform/sound/AudioWavePlayer.h"
 
 #include <QAudioDevice>
 #include <QFileInfo>

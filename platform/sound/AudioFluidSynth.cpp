@@ -1,4 +1,4 @@
-#include "platform/AudioFluidSynth.h"
+#include "platform/sound/AudioFluidSynth.h"
 
 #include <QDir>
 #include <QFile>
@@ -29,13 +29,18 @@ void quietFluidSynth()
 void silentAlsaError(const char*, int, const char*, int, const char*, ...) {}
 
 // ALSA writes its own complaints (no card, busy device) straight to the terminal; libasound is
-// already loaded with FluidSynth, so its error hook is silenced where it exists.
+// already loaded with FluidSynth, so its error hook is silenced where it exists. This module is
+// loaded privately, so libasound is reached by its own name rather than through the global scope.
 void quietAlsa()
 {
     using Handler = void (*)(const char*, int, const char*, int, const char*, ...);
     using SetHandler = int (*)(Handler);
-    if (void* symbol = dlsym(RTLD_DEFAULT, "snd_lib_error_set_handler"))
+    void* alsa = dlopen("libasound.so.2", RTLD_LAZY | RTLD_NOLOAD);
+    if (!alsa)
+        return;
+    if (void* symbol = dlsym(alsa, "snd_lib_error_set_handler"))
         reinterpret_cast<SetHandler>(symbol)(&silentAlsaError);
+    dlclose(alsa); // only drops the count taken above; FluidSynth keeps the library loaded
 }
 
 bool hasAlsaPlaybackDevice()

@@ -1,0 +1,22 @@
+#include "platform/AudioModule.h"
+#include "platform/sound/AudioFluidSynth.h"
+#include "platform/sound/AudioWavePlayer.h"
+
+#include <QtGlobal>
+
+namespace {
+
+class Devices : public platform::SoundModule {
+public:
+    void playWave(const QString& path) override { m_waves.play(path); }
+    void startTune(const QString& path) override { m_synth.start(path); }
+    void stopTune() override { m_synth.stop(); }
+
+private:
+    platform::WavePlayer m_waves;
+    platform::FluidTunePlayer m_synth;
+};
+
+} // namespace
+
+extern "C" Q_DECL_EXPORT platform::SoundModule* parlour_create_sound_module() { return new Devices; }
