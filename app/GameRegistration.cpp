@@ -1,6 +1,6 @@
 #include "app/GameRegistration.h"
 
-#include "core/GameCatalog.h"
+#include "core/launcher/GameCatalog.h"
 #include "games/cairnwell/frmCairnwell.h"
 #include "games/duetto/frmDuetto.h"
 #include "games/gridhand/frmGridhand.h"

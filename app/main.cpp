@@ -1,5 +1,5 @@
 #include "app/GameRegistration.h"
-#include "core/frmSelect.h"
+#include "core/launcher/frmSelect.h"
 
 #include <QApplication>
 #include <dlfcn.h>

@@ -1,6 +1,6 @@
 #include "games/cairnwell/CairnwellColumns.h"
 
-#include "core/Deck.h"
+#include "core/cards/Deck.h"
 
 namespace cairnwell {
 

@@ -1,6 +1,6 @@
 #include "games/cairnwell/CairnwellCustomScoring.h"
 
-#include "core/GameScoring.h"
+#include "core/scores/GameScoring.h"
 #include "core/SuiteGlobals.h"
 #include "games/cairnwell/CairnwellRound.h"
 #include "platform/Conversions.h"

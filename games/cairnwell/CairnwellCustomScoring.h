@@ -1,7 +1,7 @@
 #pragma once
 // The checks of the user-options dialog, apart from its window: each field is read as a number,
 // held to fixed bounds and stored the moment it is checked (the bound itself when it is refused).
-#include "core/CustomScoringCheck.h"
+#include "core/settings/CustomScoringCheck.h"
 
 #include <QString>
 #include <cstdint>

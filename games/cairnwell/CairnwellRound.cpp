@@ -1,6 +1,6 @@
 #include "games/cairnwell/CairnwellRound.h"
 
-#include "core/GameScoring.h"
+#include "core/scores/GameScoring.h"
 #include "core/SuiteGlobals.h"
 #include "games/cairnwell/CairnwellTable.h"
 #include "platform/Conversions.h"

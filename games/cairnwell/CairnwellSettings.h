@@ -2,8 +2,8 @@
 // "Cairnwell.Ini": the options, five scoring values and the window's placement kept between runs.
 // Each key is followed by its value and an empty line, CR LF throughout. The reader gives what the
 // file says; the window applies the time limit and card back through its own menu handlers.
-#include "core/CardBacks.h"
-#include "core/WindowPlacement.h"
+#include "core/cards/CardBacks.h"
+#include "core/settings/WindowPlacement.h"
 
 #include <QByteArray>
 #include <QString>

@@ -2,7 +2,7 @@
 // The Cairnwell window: four columns of three, the storage places, the deck fan and stack, the trips,
 // runs and score boxes, the clock and the buttons. The table's rules live in cairnwell::CairnwellTable;
 // this window draws what it holds and runs the rounds' messages, waits and bonuses.
-#include "core/GameWindow.h"
+#include "core/window/GameWindow.h"
 #include "games/cairnwell/CairnwellTable.h"
 
 #include <array>

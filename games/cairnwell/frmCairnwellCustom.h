@@ -2,7 +2,7 @@
 // Cairnwell's user options: the seven scoring values and the count-down of bonuses. Shown modally
 // between games ("&User Options..."). Each field is stored the moment OK checks it; the dialog
 // closes on an OK that refuses nothing, or on Cancel, which takes back nothing an earlier OK stored.
-#include "core/UserOptionsDialog.h"
+#include "core/settings/UserOptionsDialog.h"
 #include "games/cairnwell/CairnwellCustomScoring.h"
 
 class QCheckBox;

@@ -1,10 +1,10 @@
 // The Cairnwell window's layout: the anchored places for the window's size, and the figures that
 // keep themselves centred in their boxes.
-#include "core/CardImage.h"
-#include "core/ClockSurface.h"
-#include "core/GameSplash.h"
-#include "core/LineControl.h"
-#include "core/ShapeControl.h"
+#include "core/cards/CardImage.h"
+#include "core/window/ClockSurface.h"
+#include "core/window/GameSplash.h"
+#include "core/window/LineControl.h"
+#include "core/window/ShapeControl.h"
 #include "games/cairnwell/CairnwellLayout.h"
 #include "games/cairnwell/frmCairnwell.h"
 #include "platform/Label.h"

@@ -1,6 +1,6 @@
 #include "games/duetto/DuettoCustomScoring.h"
 
-#include "core/GameScoring.h"
+#include "core/scores/GameScoring.h"
 #include "core/SuiteGlobals.h"
 #include "games/duetto/DuettoRound.h"
 

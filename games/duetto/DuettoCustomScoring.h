@@ -2,7 +2,7 @@
 // The checks of the user-options dialog, apart from its window: each field is read as a leading
 // number, held to fixed bounds and stored on every OK; a field out of bounds stores its bound, gets
 // a message and its corrected text, and keeps the dialog open.
-#include "core/CustomScoringCheck.h"
+#include "core/settings/CustomScoringCheck.h"
 
 #include <QString>
 #include <cstdint>

@@ -3,8 +3,8 @@
 // the key in square brackets, its value and an empty line. The reader gives what the file says; the
 // window applies the time limit, card back, switches and placement through its own handlers, and
 // ApplyScoringSettings stores the rest.
-#include "core/CardBacks.h"
-#include "core/WindowPlacement.h"
+#include "core/cards/CardBacks.h"
+#include "core/settings/WindowPlacement.h"
 
 #include <QByteArray>
 #include <QString>

@@ -1,6 +1,6 @@
 #include "games/duetto/DuettoTable.h"
 
-#include "core/Deck.h"
+#include "core/cards/Deck.h"
 
 #include <algorithm>
 

@@ -2,7 +2,7 @@
 // The Duetto window: five overlapping rows of upper cards, the stock and the play pile, the pairs and
 // runs made, the round, the clock and the score. The rules live in namespace duetto; this window
 // shows what they decide and runs the round's waits, messages and bonuses.
-#include "core/GameWindow.h"
+#include "core/window/GameWindow.h"
 #include "games/duetto/DuettoTable.h"
 
 #include <array>

@@ -3,7 +3,7 @@
 // count-down of bonuses. Shown modally between games ("&User Options..."). Every OK stores all five
 // values (a value out of bounds as its bound, with a message); the dialog closes on an OK that
 // refuses nothing, or on Cancel, which takes back nothing an earlier OK stored.
-#include "core/UserOptionsDialog.h"
+#include "core/settings/UserOptionsDialog.h"
 #include "games/duetto/DuettoCustomScoring.h"
 
 class QCheckBox;

@@ -1,10 +1,10 @@
 // The Duetto window's layout: the places that follow the window's width, anchored on its middle, and
 // the value labels that keep themselves centred in their boxes.
-#include "core/CardImage.h"
-#include "core/ClockSurface.h"
-#include "core/GameSplash.h"
-#include "core/LineControl.h"
-#include "core/ShapeControl.h"
+#include "core/cards/CardImage.h"
+#include "core/window/ClockSurface.h"
+#include "core/window/GameSplash.h"
+#include "core/window/LineControl.h"
+#include "core/window/ShapeControl.h"
 #include "games/duetto/DuettoLayout.h"
 #include "games/duetto/frmDuetto.h"
 #include "platform/Conversions.h"

@@ -1,6 +1,6 @@
 #include "games/gridhand/GridhandCustomScoring.h"
 
-#include "core/GameScoring.h"
+#include "core/scores/GameScoring.h"
 #include "core/SuiteGlobals.h"
 #include "games/gridhand/GridhandRules.h"
 #include "platform/Conversions.h"

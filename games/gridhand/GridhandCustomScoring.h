@@ -2,7 +2,7 @@
 // The checks of the user-options dialog, apart from its window: on OK each field in turn is read as a
 // number and stored when it lies within its bounds; a refused field stores a fixed stand-in value, gets
 // a message and shows that value, and the dialog stays open.
-#include "core/CustomScoringCheck.h"
+#include "core/settings/CustomScoringCheck.h"
 
 #include <QString>
 #include <array>

@@ -1,6 +1,6 @@
 #include "games/gridhand/GridhandHands.h"
 
-#include "core/GameScoring.h"
+#include "core/scores/GameScoring.h"
 
 #include <algorithm>
 #include <cctype>

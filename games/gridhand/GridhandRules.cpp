@@ -1,6 +1,6 @@
 #include "games/gridhand/GridhandRules.h"
 
-#include "core/GameScoring.h"
+#include "core/scores/GameScoring.h"
 #include "core/SuiteGlobals.h"
 
 namespace gridhand {

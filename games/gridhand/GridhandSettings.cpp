@@ -1,9 +1,9 @@
 #include "games/gridhand/GridhandSettings.h"
 
-#include "core/GameScoring.h"
-#include "core/SettingsFile.h"
-#include "core/SettingsKeys.h"
-#include "core/SettingsWriter.h"
+#include "core/scores/GameScoring.h"
+#include "core/settings/SettingsFile.h"
+#include "core/settings/SettingsKeys.h"
+#include "core/settings/SettingsWriter.h"
 #include "core/SuiteGlobals.h"
 #include "games/gridhand/GridhandCustomScoring.h"
 #include "platform/ItemReader.h"

@@ -2,7 +2,7 @@
 // "Gridhand.Ini": options, scoring values and window placement kept between runs; each key is followed
 // by its value and an empty line. The reader gives what the file says; the window applies the time
 // limit, card back and switches through its own menu handlers and ApplyScoringSettings stores the rest.
-#include "core/WindowPlacement.h"
+#include "core/settings/WindowPlacement.h"
 
 #include <QByteArray>
 #include <QString>

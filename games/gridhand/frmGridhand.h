@@ -3,7 +3,7 @@
 // columns scored as poker hands after every placement, the deck and the drawn card, the clock and the
 // score. The rules live in namespace gridhand; this window shows what they decide and runs the round's
 // waits and messages.
-#include "core/GameWindow.h"
+#include "core/window/GameWindow.h"
 #include "games/gridhand/GridhandGrid.h"
 
 #include <array>

@@ -3,7 +3,7 @@
 // time bonus and the count-down of a round's points. Shown modally between games ("&User Options...").
 // Each field that passes its check is stored at once, a refused one stores its stand-in value; the
 // dialog closes on an OK that refuses nothing, or on Cancel.
-#include "core/UserOptionsDialog.h"
+#include "core/settings/UserOptionsDialog.h"
 #include "games/gridhand/GridhandCustomScoring.h"
 
 #include <array>

@@ -1,11 +1,11 @@
 // The Gridhand window's layout: the grid hangs from the window's centre line with a fixed column pitch
 // and a row pitch that grows with the height; the deck and the drawn card keep their shares of the
 // width, and the clock, the score box and the buttons hang from them. Nothing is resized.
-#include "core/CardImage.h"
-#include "core/ClockSurface.h"
-#include "core/GameSplash.h"
-#include "core/LineControl.h"
-#include "core/ShapeControl.h"
+#include "core/cards/CardImage.h"
+#include "core/window/ClockSurface.h"
+#include "core/window/GameSplash.h"
+#include "core/window/LineControl.h"
+#include "core/window/ShapeControl.h"
 #include "games/gridhand/GridhandLayout.h"
 #include "games/gridhand/frmGridhand.h"
 #include "platform/Label.h"

@@ -1,9 +1,9 @@
 // The Gridhand window's menus: the entries, and what the time-limit, card-back, high-score and
 // user-options entries do.
-#include "core/CardImage.h"
-#include "core/HighScores.h"
+#include "core/cards/CardImage.h"
+#include "core/scores/HighScores.h"
 #include "core/SuiteGlobals.h"
-#include "core/frmHighScores.h"
+#include "core/scores/frmHighScores.h"
 #include "games/gridhand/frmGridhand.h"
 #include "games/gridhand/frmGridhandCustom.h"
 

@@ -1,7 +1,7 @@
 #include "games/quickjack/QuickjackColumns.h"
 
-#include "core/Deck.h"
-#include "core/GameScoring.h"
+#include "core/cards/Deck.h"
+#include "core/scores/GameScoring.h"
 #include "platform/Conversions.h"
 
 #include <algorithm>

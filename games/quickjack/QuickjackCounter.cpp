@@ -1,6 +1,6 @@
 #include "games/quickjack/QuickjackCounter.h"
 
-#include "core/GameScoring.h"
+#include "core/scores/GameScoring.h"
 #include "games/quickjack/QuickjackColumns.h"
 
 namespace quickjack {

@@ -1,6 +1,6 @@
 #include "games/quickjack/QuickjackCustomScoring.h"
 
-#include "core/GameScoring.h"
+#include "core/scores/GameScoring.h"
 #include "core/SuiteGlobals.h"
 #include "games/quickjack/QuickjackSettings.h"
 #include "platform/Conversions.h"

@@ -2,7 +2,7 @@
 // The checks of the user-options dialog, apart from its window: each field is read as a number and
 // checked against fixed bounds; a value out of bounds is replaced by the bound, stored, reported and
 // put back in its box, and the dialog stays open.
-#include "core/CustomScoringCheck.h"
+#include "core/settings/CustomScoringCheck.h"
 
 #include <QString>
 #include <cstdint>

@@ -1,6 +1,6 @@
 #include "games/quickjack/QuickjackRound.h"
 
-#include "core/GameScoring.h"
+#include "core/scores/GameScoring.h"
 #include "core/SuiteGlobals.h"
 #include "games/quickjack/QuickjackColumns.h"
 #include "platform/Conversions.h"

@@ -2,8 +2,8 @@
 // "Quickjack.Ini": the options, scoring values and window placement kept between runs, each key
 // followed by its value and an empty line. The reader gives what the file says; the window applies
 // the switches, card back, time limit and placement through its own handlers.
-#include "core/CardBacks.h"
-#include "core/WindowPlacement.h"
+#include "core/cards/CardBacks.h"
+#include "core/settings/WindowPlacement.h"
 
 #include <QByteArray>
 #include <QString>

@@ -2,7 +2,7 @@
 // The Quickjack window: the card on show and the deck, four columns filled with Hit buttons, Pass and
 // Take Score, the 21 Counter in its scoring-status frame, the clock and the score. The rules live in
 // namespace quickjack; this window shows what they decide and runs the round's waits and messages.
-#include "core/GameWindow.h"
+#include "core/window/GameWindow.h"
 #include "games/quickjack/QuickjackColumns.h"
 #include "games/quickjack/QuickjackCounter.h"
 

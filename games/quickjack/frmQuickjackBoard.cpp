@@ -1,8 +1,8 @@
 // Showing, hiding, enabling and emptying groups of the Quickjack board.
-#include "core/CardImage.h"
-#include "core/ClockSurface.h"
-#include "core/LineControl.h"
-#include "core/ShapeControl.h"
+#include "core/cards/CardImage.h"
+#include "core/window/ClockSurface.h"
+#include "core/window/LineControl.h"
+#include "core/window/ShapeControl.h"
 #include "games/quickjack/frmQuickjack.h"
 #include "platform/Label.h"
 

@@ -1,8 +1,8 @@
 // The Quickjack window's Hit and Pass buttons and the 21 Counter: what the rules decide, shown on the
 // board with its sounds and short flashes.
-#include "core/CardImage.h"
-#include "core/Deck.h"
-#include "core/GameScoring.h"
+#include "core/cards/CardImage.h"
+#include "core/cards/Deck.h"
+#include "core/scores/GameScoring.h"
 #include "core/Sound.h"
 #include "games/quickjack/frmQuickjack.h"
 #include "platform/Colors.h"

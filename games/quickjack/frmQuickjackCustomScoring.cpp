@@ -1,6 +1,6 @@
 #include "games/quickjack/frmQuickjackCustomScoring.h"
 
-#include "core/GameScoring.h"
+#include "core/scores/GameScoring.h"
 #include "games/quickjack/frmQuickjack.h"
 #include "platform/StatusBar.h"
 #include "platform/Timer.h"

@@ -3,7 +3,7 @@
 // bonuses, passes per round, the 21 Counter speed, the wait between rounds and the count-down of a
 // taken score. Each value (or its clamp) is stored at once; the dialog closes on an OK that refuses
 // nothing, or on Cancel, which takes back nothing an earlier OK stored.
-#include "core/UserOptionsDialog.h"
+#include "core/settings/UserOptionsDialog.h"
 #include "games/quickjack/QuickjackCustomScoring.h"
 
 class QCheckBox;

@@ -1,10 +1,10 @@
 // The Quickjack window's layout: the places that follow the window's width, and the labels that keep
 // themselves centred when their captions change.
-#include "core/CardImage.h"
-#include "core/ClockSurface.h"
-#include "core/GameSplash.h"
-#include "core/LineControl.h"
-#include "core/ShapeControl.h"
+#include "core/cards/CardImage.h"
+#include "core/window/ClockSurface.h"
+#include "core/window/GameSplash.h"
+#include "core/window/LineControl.h"
+#include "core/window/ShapeControl.h"
 #include "games/quickjack/QuickjackLayout.h"
 #include "games/quickjack/frmQuickjack.h"
 #include "platform/Colors.h"

@@ -1,6 +1,6 @@
 #include "games/spires/SpiresBoard.h"
 
-#include "core/Deck.h"
+#include "core/cards/Deck.h"
 #include "platform/Conversions.h"
 
 namespace spires {

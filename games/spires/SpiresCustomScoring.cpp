@@ -1,6 +1,6 @@
 #include "games/spires/SpiresCustomScoring.h"
 
-#include "core/GameScoring.h"
+#include "core/scores/GameScoring.h"
 #include "core/SuiteGlobals.h"
 #include "games/spires/SpiresSettings.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 // The checks of the user-options dialog, apart from its window: each field is read as a number,
 // checked against fixed bounds and stored at once, a value out of bounds in its corrected form.
-#include "core/CustomScoringCheck.h"
+#include "core/settings/CustomScoringCheck.h"
 
 #include <QString>
 #include <cstdint>

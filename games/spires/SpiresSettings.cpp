@@ -1,10 +1,10 @@
 #include "games/spires/SpiresSettings.h"
 
-#include "core/DeckNumbers.h"
-#include "core/GameScoring.h"
-#include "core/SettingsFile.h"
-#include "core/SettingsKeys.h"
-#include "core/SettingsWriter.h"
+#include "core/cards/DeckNumbers.h"
+#include "core/scores/GameScoring.h"
+#include "core/settings/SettingsFile.h"
+#include "core/settings/SettingsKeys.h"
+#include "core/settings/SettingsWriter.h"
 #include "core/SuiteGlobals.h"
 #include "platform/ItemReader.h"
 

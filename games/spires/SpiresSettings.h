@@ -2,8 +2,8 @@
 // "Spires.Ini": the options, the five scoring values, the longest run and the window placement kept
 // between runs; each key is followed by its value and an empty line. The reader gives what the file
 // says; the window applies the time limit, card back and switches through its own menu handlers.
-#include "core/CardBacks.h"
-#include "core/WindowPlacement.h"
+#include "core/cards/CardBacks.h"
+#include "core/settings/WindowPlacement.h"
 
 #include <QByteArray>
 #include <QString>

@@ -2,7 +2,7 @@
 // The Spires window: three towers of cards on a shared base row, the stock and the up card, the run
 // labels, the clock and the score. The rules live in spires::SpiresBoard; this window shows what they
 // decide and runs the round's waits and messages.
-#include "core/GameWindow.h"
+#include "core/window/GameWindow.h"
 #include "games/spires/SpiresBoard.h"
 
 #include <array>

@@ -1,11 +1,11 @@
 // The Spires table: the deal of a round, showing and hiding the cards, the redraw of the backs after
 // a change of design, and the clicks on the places, the stock and the up card.
-#include "core/CardImage.h"
-#include "core/Deck.h"
-#include "core/GameScoring.h"
+#include "core/cards/CardImage.h"
+#include "core/cards/Deck.h"
+#include "core/scores/GameScoring.h"
 #include "core/Sound.h"
 #include "core/SuiteGlobals.h"
-#include "core/TimerPie.h"
+#include "core/window/TimerPie.h"
 #include "games/spires/SpiresRound.h"
 #include "games/spires/frmSpires.h"
 #include "platform/Conversions.h"

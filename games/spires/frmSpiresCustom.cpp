@@ -1,6 +1,6 @@
 #include "games/spires/frmSpiresCustom.h"
 
-#include "core/GameForm.h"
+#include "core/window/GameForm.h"
 #include "platform/StatusBar.h"
 #include "platform/Twips.h"
 

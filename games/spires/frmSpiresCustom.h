@@ -3,7 +3,7 @@
 // bonuses and the count-down of bonuses. Shown modally between games ("&User Options..."). Each press
 // of OK stores every field at once, a value out of bounds in its corrected form; the dialog closes
 // only on an OK that corrected nothing, or on Cancel, which takes back nothing an OK stored.
-#include "core/UserOptionsDialog.h"
+#include "core/settings/UserOptionsDialog.h"
 #include "games/spires/SpiresCustomScoring.h"
 
 class QCheckBox;

@@ -1,12 +1,12 @@
 // The Spires window's layout: the towers centred on the window, every other control placed from the
 // cards, and the value labels that keep themselves centred when their text changes.
-#include "core/CardImage.h"
-#include "core/ClockSurface.h"
-#include "core/GameSplash.h"
-#include "core/LineControl.h"
-#include "core/ShapeControl.h"
+#include "core/cards/CardImage.h"
+#include "core/window/ClockSurface.h"
+#include "core/window/GameSplash.h"
+#include "core/window/LineControl.h"
+#include "core/window/ShapeControl.h"
 #include "core/SuiteGlobals.h"
-#include "core/TimerPie.h"
+#include "core/window/TimerPie.h"
 #include "games/spires/SpiresLayout.h"
 #include "games/spires/frmSpires.h"
 #include "platform/Label.h"

@@ -1,8 +1,8 @@
 // The Spires window's menus: the entries, and what the time-limit, card-back, high-score, high-run
 // and user-options entries do.
-#include "core/HighScores.h"
+#include "core/scores/HighScores.h"
 #include "core/SuiteGlobals.h"
-#include "core/frmHighScores.h"
+#include "core/scores/frmHighScores.h"
 #include "games/spires/SpiresRound.h"
 #include "games/spires/frmSpires.h"
 #include "games/spires/frmSpiresCustom.h"

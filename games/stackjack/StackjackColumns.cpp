@@ -1,6 +1,6 @@
 #include "games/stackjack/StackjackColumns.h"
 
-#include "core/Deck.h"
+#include "core/cards/Deck.h"
 #include "games/stackjack/CardTotalTable.h"
 #include "games/stackjack/StackjackState.h"
 

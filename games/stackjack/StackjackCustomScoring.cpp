@@ -1,6 +1,6 @@
 #include "games/stackjack/StackjackCustomScoring.h"
 
-#include "core/GameScoring.h"
+#include "core/scores/GameScoring.h"
 #include "core/SuiteGlobals.h"
 #include "games/stackjack/StackjackSettings.h"
 #include "games/stackjack/StackjackTimeBonus.h"

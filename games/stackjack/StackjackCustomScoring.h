@@ -2,7 +2,7 @@
 // The checks of the user-options dialog, apart from its window: each field is read as a number,
 // checked against fixed bounds and stored at once when it passes; a refused field gets a message and
 // a corrected text, and the dialog stays open.
-#include "core/CustomScoringCheck.h"
+#include "core/settings/CustomScoringCheck.h"
 
 #include <QString>
 #include <cstdint>

@@ -1,7 +1,7 @@
 #include "games/stackjack/StackjackGame.h"
 
-#include "core/Deck.h"
-#include "core/GameScoring.h"
+#include "core/cards/Deck.h"
+#include "core/scores/GameScoring.h"
 #include "games/stackjack/CardTotalTable.h"
 #include "games/stackjack/StackjackRound.h"
 #include "games/stackjack/StackjackState.h"

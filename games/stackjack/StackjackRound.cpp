@@ -1,6 +1,6 @@
 #include "games/stackjack/StackjackRound.h"
 
-#include "core/GameScoring.h"
+#include "core/scores/GameScoring.h"
 #include "games/stackjack/CardTotalTable.h"
 #include "games/stackjack/StackjackColumns.h"
 #include "games/stackjack/StackjackState.h"

@@ -3,8 +3,8 @@
 // followed by its value and an empty line. The reader gives what the file says; the window applies the
 // time limit, card back, switches and placement through its own menu handlers, and
 // ApplyScoringSettings stores the scoring values.
-#include "core/CardBacks.h"
-#include "core/WindowPlacement.h"
+#include "core/cards/CardBacks.h"
+#include "core/settings/WindowPlacement.h"
 
 #include <QByteArray>
 #include <QString>

@@ -1,6 +1,6 @@
 #pragma once
 // The state of a Stackjack game. The window draws its board from these; only the rules change them.
-#include "core/GameScoring.h"
+#include "core/scores/GameScoring.h"
 #include "core/SuiteGlobals.h"
 
 #include <array>

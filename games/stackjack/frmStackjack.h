@@ -2,7 +2,7 @@
 // The Stackjack window: five columns of five cards built with Hit buttons, the card on show and the
 // deck, Pass, Give Up / Take score, the card-total table, the clock and the score. The rules live in
 // namespace stackjack; this window shows what they decide and runs the round's waits and messages.
-#include "core/GameWindow.h"
+#include "core/window/GameWindow.h"
 #include "games/stackjack/StackjackRound.h"
 #include "games/stackjack/StackjackState.h"
 

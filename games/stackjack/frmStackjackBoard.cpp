@@ -1,9 +1,9 @@
 // Showing and emptying the Stackjack board.
-#include "core/CardImage.h"
-#include "core/Deck.h"
-#include "core/GameScoring.h"
+#include "core/cards/CardImage.h"
+#include "core/cards/Deck.h"
+#include "core/scores/GameScoring.h"
 #include "games/stackjack/CardTotalPanel.h"
-#include "core/LineControl.h"
+#include "core/window/LineControl.h"
 #include "games/stackjack/StackjackTexts.h"
 #include "games/stackjack/frmStackjack.h"
 #include "platform/Colors.h"

@@ -3,7 +3,7 @@
 // per round and the count-down of a taken score. Shown modally between games ("&User Options...").
 // Each field that passes its check is stored at once; the dialog closes on an OK that refuses nothing,
 // or on Cancel, which takes back nothing an earlier OK stored.
-#include "core/UserOptionsDialog.h"
+#include "core/settings/UserOptionsDialog.h"
 #include "games/stackjack/StackjackCustomScoring.h"
 
 class QCheckBox;

@@ -1,12 +1,12 @@
 // The Stackjack window's layout: the places that follow the window's width, and the labels that
 // size themselves to their captions and keep themselves centred.
-#include "core/CardImage.h"
-#include "core/ClockSurface.h"
-#include "core/GameSplash.h"
+#include "core/cards/CardImage.h"
+#include "core/window/ClockSurface.h"
+#include "core/window/GameSplash.h"
 #include "games/stackjack/CardTotalPanel.h"
 #include "games/stackjack/StackjackLayout.h"
-#include "core/LineControl.h"
-#include "core/ShapeControl.h"
+#include "core/window/LineControl.h"
+#include "core/window/ShapeControl.h"
 #include "games/stackjack/frmStackjack.h"
 #include "platform/Conversions.h"
 #include "platform/Label.h"

@@ -1,6 +1,6 @@
 #include "games/tallies/TalliesCustomScoring.h"
 
-#include "core/GameScoring.h"
+#include "core/scores/GameScoring.h"
 #include "core/SuiteGlobals.h"
 #include "platform/Conversions.h"
 

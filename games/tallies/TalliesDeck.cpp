@@ -1,6 +1,6 @@
 #include "games/tallies/TalliesDeck.h"
 
-#include "core/Deck.h"
+#include "core/cards/Deck.h"
 #include "games/tallies/TalliesState.h"
 #include "platform/MessageBox.h"
 

@@ -1,6 +1,6 @@
 #include "games/tallies/TalliesField.h"
 
-#include "core/Deck.h"
+#include "core/cards/Deck.h"
 #include "games/tallies/TalliesState.h"
 #include "platform/MessageBox.h"
 

@@ -1,6 +1,6 @@
 #include "games/tallies/TalliesRound.h"
 
-#include "core/Deck.h"
+#include "core/cards/Deck.h"
 #include "games/tallies/TalliesDeck.h"
 #include "games/tallies/TalliesField.h"
 #include "games/tallies/TalliesPlay.h"

@@ -1,6 +1,6 @@
 #include "games/tallies/TalliesRoundEnd.h"
 
-#include "core/Deck.h"
+#include "core/cards/Deck.h"
 #include "games/tallies/TalliesField.h"
 #include "games/tallies/TalliesPlay.h"
 #include "games/tallies/TalliesScore.h"

@@ -2,7 +2,7 @@
 // Points of the Tallies game and the one way the score changes.
 // gTalliesBonusScore, gTalliesCompletionBonus and gTalliesComboBonus live with the other games'
 // scoring values, which the custom-scoring and rules dialogs also read.
-#include "core/GameScoring.h"
+#include "core/scores/GameScoring.h"
 
 #include <cstdint>
 

@@ -1,8 +1,8 @@
 #include "games/tallies/TalliesSettings.h"
 
-#include "core/SettingsFile.h"
-#include "core/SettingsKeys.h"
-#include "core/SettingsWriter.h"
+#include "core/settings/SettingsFile.h"
+#include "core/settings/SettingsKeys.h"
+#include "core/settings/SettingsWriter.h"
 #include "core/SuiteGlobals.h"
 #include "games/tallies/TalliesState.h"
 #include "platform/Conversions.h"

@@ -3,8 +3,8 @@
 // round and card-total boxes, the round clock, the four command buttons and the splash panel. The
 // rules live in the tallies engine; the window shows its state, plays the sounds and runs the
 // count-ups, flashes and waits of each round's end.
-#include "core/GameWindow.h"
-#include "core/SplashCascade.h"
+#include "core/window/GameWindow.h"
+#include "core/window/SplashCascade.h"
 
 #include <QString>
 #include <array>

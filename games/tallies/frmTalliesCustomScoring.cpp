@@ -1,6 +1,6 @@
 #include "games/tallies/frmTalliesCustomScoring.h"
 
-#include "core/GameScoring.h"
+#include "core/scores/GameScoring.h"
 #include "core/SuiteGlobals.h"
 #include "games/tallies/TalliesCustomScoring.h"
 #include "platform/Conversions.h"

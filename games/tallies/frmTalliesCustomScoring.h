@@ -1,7 +1,7 @@
 #pragma once
 // The dialog that replaces the four Tallies scoring values between games. OK stores them (and marks
 // scores made with anything but the defaults); Cancel changes nothing.
-#include "core/UserOptionsDialog.h"
+#include "core/settings/UserOptionsDialog.h"
 
 class QGroupBox;
 class QLineEdit;

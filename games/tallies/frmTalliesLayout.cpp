@@ -2,10 +2,10 @@
 // keeps its offsets from it, and the boxes, labels and clock line up over the field's columns.
 #include "games/tallies/frmTallies.h"
 
-#include "core/CardImage.h"
-#include "core/ClockSurface.h"
-#include "core/LineControl.h"
-#include "core/ShapeControl.h"
+#include "core/cards/CardImage.h"
+#include "core/window/ClockSurface.h"
+#include "core/window/LineControl.h"
+#include "core/window/ShapeControl.h"
 #include "games/tallies/TalliesState.h"
 #include "platform/Label.h"
 #include "platform/StatusBar.h"

@@ -2,10 +2,10 @@
 // saved-game entries do.
 #include "games/tallies/frmTallies.h"
 
-#include "core/HighScores.h"
-#include "core/ShapeControl.h"
+#include "core/scores/HighScores.h"
+#include "core/window/ShapeControl.h"
 #include "core/SuiteGlobals.h"
-#include "core/frmHighScores.h"
+#include "core/scores/frmHighScores.h"
 #include "games/tallies/TalliesRoundEnd.h"
 #include "games/tallies/TalliesSavedGame.h"
 #include "games/tallies/TalliesSavedGameDialogs.h"

@@ -2,13 +2,13 @@
 // next round, the bonus round, or the end of the game with its high-score entry.
 #include "games/tallies/frmTallies.h"
 
-#include "core/CardImage.h"
-#include "core/HighScores.h"
+#include "core/cards/CardImage.h"
+#include "core/scores/HighScores.h"
 #include "core/Sound.h"
 #include "core/SuiteGlobals.h"
-#include "core/TimerPie.h"
+#include "core/window/TimerPie.h"
 #include "games/tallies/TalliesRoundEnd.h"
-#include "core/ShapeControl.h"
+#include "core/window/ShapeControl.h"
 #include "games/tallies/TalliesState.h"
 #include "platform/Colors.h"
 #include "platform/Label.h"

@@ -1,9 +1,9 @@
 // The window's settings: what the load applies after its built-in defaults, and what closing keeps.
 #include "games/tallies/frmTallies.h"
 
-#include "core/DeckNumbers.h"
+#include "core/cards/DeckNumbers.h"
 #include "core/SuiteGlobals.h"
-#include "core/WindowPlacement.h"
+#include "core/settings/WindowPlacement.h"
 #include "games/tallies/TalliesRoundEnd.h"
 #include "games/tallies/TalliesSettings.h"
 #include "games/tallies/TalliesState.h"

@@ -2,8 +2,8 @@
 // writers produce and takes tens of thousands of mangled copies of it. A reader must not crash
 // (nor, in a sanitizer build, touch memory or numbers it must not), and the properties the rest
 // of the suite relies on must hold for whatever it accepts.
-#include "core/Deck.h"
-#include "core/HighScoreTable.h"
+#include "core/cards/Deck.h"
+#include "core/scores/HighScoreTable.h"
 #include "games/cairnwell/CairnwellSettings.h"
 #include "games/duetto/DuettoSettings.h"
 #include "games/gridhand/GridhandSettings.h"

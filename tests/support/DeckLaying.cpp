@@ -1,7 +1,7 @@
 #include "DeckLaying.h"
 
-#include "core/CardImage.h"
-#include "core/Deck.h"
+#include "core/cards/CardImage.h"
+#include "core/cards/Deck.h"
 #include "core/SuiteGlobals.h"
 
 void layRanks(const std::vector<int>& ranks)

@@ -6,7 +6,7 @@
 #include "support/FileBytes.h"
 #include "support/PlatformFakes.h"
 #include "support/RecordingAudio.h"
-#include "core/HighScores.h"
+#include "core/scores/HighScores.h"
 #include "core/SuiteGlobals.h"
 #include "platform/Random.h"
 #include "platform/StatusBar.h"

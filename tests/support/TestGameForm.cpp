@@ -1,6 +1,6 @@
 #include "support/TestGameForm.h"
 
-#include "core/ClockSurface.h"
+#include "core/window/ClockSurface.h"
 #include "core/SuiteGlobals.h"
 #include "platform/Label.h"
 #include "platform/StatusBar.h"

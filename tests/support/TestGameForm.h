@@ -3,7 +3,7 @@
 // services and the window skeleton can be tried before (and beside) the real games. Its name picks
 // which game the services take it for; it keeps every member whatever the name, so a test can see
 // that a service leaves alone what a game lacks.
-#include "core/GameWindow.h"
+#include "core/window/GameWindow.h"
 
 #include <utility>
 #include <vector>

@@ -1,7 +1,7 @@
 #include "support/ClippedTexts.h"
 #include "CairnwellWindowFixture.h"
 
-#include "core/GameScoring.h"
+#include "core/scores/GameScoring.h"
 #include "games/cairnwell/CairnwellCustomScoring.h"
 #include "games/cairnwell/frmCairnwellCustom.h"
 

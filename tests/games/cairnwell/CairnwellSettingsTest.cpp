@@ -1,6 +1,6 @@
 #include "CairnwellWindowFixture.h"
 
-#include "core/GameScoring.h"
+#include "core/scores/GameScoring.h"
 #include "games/cairnwell/CairnwellSettings.h"
 #include "platform/ItemReader.h"
 

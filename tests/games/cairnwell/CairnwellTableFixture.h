@@ -2,8 +2,8 @@
 // A Cairnwell table on its own, with the sounds and flush notices it asks for recorded, and a deck
 // whose first cards a test names.
 #include "support/PlatformFakes.h"
-#include "core/Deck.h"
-#include "core/GameScoring.h"
+#include "core/cards/Deck.h"
+#include "core/scores/GameScoring.h"
 #include "core/SuiteGlobals.h"
 #include "games/cairnwell/CairnwellTable.h"
 

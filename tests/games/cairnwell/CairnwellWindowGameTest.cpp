@@ -1,6 +1,6 @@
 #include "CairnwellWindowFixture.h"
 
-#include "core/GameScoring.h"
+#include "core/scores/GameScoring.h"
 
 TEST_F(CairnwellWindowTest, ScreenshotsIdleAndMidRound)
 {

@@ -1,7 +1,7 @@
 #include "CairnwellWindowFixture.h"
 
-#include "core/ClockSurface.h"
-#include "core/GameScoring.h"
+#include "core/window/ClockSurface.h"
+#include "core/scores/GameScoring.h"
 #include "games/cairnwell/CairnwellLayout.h"
 #include "support/MenuEntry.h"
 #include "support/ModalDialogs.h"

@@ -1,7 +1,7 @@
 #pragma once
 // Decks laid out for Duetto tests: ranks given by deal place (0-22 the upper cards, 23 the pile's
 // first card, 24-51 the stock in draw order); every other place holds a 7.
-#include "core/Deck.h"
+#include "core/cards/Deck.h"
 
 #include <map>
 #include <vector>

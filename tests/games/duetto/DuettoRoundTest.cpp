@@ -1,4 +1,4 @@
-#include "core/GameScoring.h"
+#include "core/scores/GameScoring.h"
 #include "core/SuiteGlobals.h"
 #include "games/duetto/DuettoRound.h"
 #include "support/PlatformFakes.h"

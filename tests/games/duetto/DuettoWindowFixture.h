@@ -3,11 +3,11 @@
 // sound device and a scripted name prompt. A round's deck can be laid before it is dealt again, so
 // each round plays exactly the cards a test names.
 #include "DuettoDecks.h"
-#include "core/CardImage.h"
-#include "core/GameScoring.h"
-#include "core/GameSplash.h"
-#include "core/HighScores.h"
-#include "core/ShapeControl.h"
+#include "core/cards/CardImage.h"
+#include "core/scores/GameScoring.h"
+#include "core/window/GameSplash.h"
+#include "core/scores/HighScores.h"
+#include "core/window/ShapeControl.h"
 #include "core/SuiteGlobals.h"
 #include "games/duetto/frmDuetto.h"
 #include "platform/Label.h"

@@ -1,6 +1,6 @@
 #include "DuettoWindowFixture.h"
 
-#include "core/ImageList.h"
+#include "core/cards/ImageList.h"
 #include "support/Screenshot.h"
 #include "platform/Twips.h"
 

@@ -1,5 +1,5 @@
-#include "core/Deck.h"
-#include "core/GameScoring.h"
+#include "core/cards/Deck.h"
+#include "core/scores/GameScoring.h"
 #include "core/SuiteGlobals.h"
 #include "games/gridhand/GridhandGrid.h"
 #include "games/gridhand/GridhandRules.h"

@@ -1,6 +1,6 @@
 #include "games/gridhand/frmGridhandCustom.h"
 #include "support/ClippedTexts.h"
-#include "core/GameScoring.h"
+#include "core/scores/GameScoring.h"
 #include "core/SuiteGlobals.h"
 #include "games/gridhand/GridhandCustomScoring.h"
 #include "support/PlatformFakes.h"

@@ -1,6 +1,6 @@
 #include "GridhandWindowFixture.h"
 
-#include "core/frmHighScores.h"
+#include "core/scores/frmHighScores.h"
 #include "games/gridhand/frmGridhandCustom.h"
 #include "support/ModalDialogs.h"
 

@@ -1,4 +1,4 @@
-#include "core/GameScoring.h"
+#include "core/scores/GameScoring.h"
 #include "core/SuiteGlobals.h"
 #include "games/gridhand/GridhandSettings.h"
 #include "platform/ItemReader.h"

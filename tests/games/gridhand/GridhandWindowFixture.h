@@ -2,12 +2,12 @@
 // The Gridhand window loaded in a fresh program folder, with instant waits, a fake clock, a recording
 // sound device and a scripted name prompt. Cards are laid into the round's deck before they are
 // placed, so each round plays exactly the cards a test names.
-#include "core/GameSplash.h"
+#include "core/window/GameSplash.h"
 #include "support/GameWindowFixture.h"
-#include "core/CardImage.h"
-#include "core/Deck.h"
-#include "core/GameScoring.h"
-#include "core/HighScores.h"
+#include "core/cards/CardImage.h"
+#include "core/cards/Deck.h"
+#include "core/scores/GameScoring.h"
+#include "core/scores/HighScores.h"
 #include "core/SuiteGlobals.h"
 #include "games/gridhand/frmGridhand.h"
 #include "platform/Colors.h"

@@ -1,6 +1,6 @@
 #include "GridhandWindowFixture.h"
 
-#include "core/ClockSurface.h"
+#include "core/window/ClockSurface.h"
 #include "support/Screenshot.h"
 
 #include <QApplication>

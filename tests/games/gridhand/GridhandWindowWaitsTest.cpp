@@ -2,8 +2,8 @@
 // from the launcher after another game left its round over.
 #include "GridhandWindowFixture.h"
 #include "support/PostedInput.h"
-#include "core/GameCatalog.h"
-#include "core/frmSelect.h"
+#include "core/launcher/GameCatalog.h"
+#include "core/launcher/frmSelect.h"
 
 #include <numeric>
 

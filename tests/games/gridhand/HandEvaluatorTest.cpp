@@ -1,4 +1,4 @@
-#include "core/GameScoring.h"
+#include "core/scores/GameScoring.h"
 #include "core/SuiteGlobals.h"
 #include "games/gridhand/GridhandHands.h"
 #include "support/PlatformFakes.h"

@@ -2,7 +2,7 @@
 #include "games/quickjack/frmQuickjackCustomScoring.h"
 #include "support/ClippedTexts.h"
 #include "support/PlatformFakes.h"
-#include "core/GameScoring.h"
+#include "core/scores/GameScoring.h"
 #include "core/SuiteGlobals.h"
 #include "games/quickjack/QuickjackCustomScoring.h"
 #include "games/quickjack/QuickjackSettings.h"

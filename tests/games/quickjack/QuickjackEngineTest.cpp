@@ -1,7 +1,7 @@
 // The column engine, the 21 Counter and the round's arithmetic, driven without a window.
 #include "support/PlatformFakes.h"
-#include "core/Deck.h"
-#include "core/GameScoring.h"
+#include "core/cards/Deck.h"
+#include "core/scores/GameScoring.h"
 #include "core/SuiteGlobals.h"
 #include "games/quickjack/QuickjackColumns.h"
 #include "games/quickjack/QuickjackCounter.h"

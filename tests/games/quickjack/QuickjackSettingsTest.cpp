@@ -1,6 +1,6 @@
 // "Quickjack.Ini": the text written, what the reader accepts and refuses, and the custom flag.
 #include "support/PlatformFakes.h"
-#include "core/GameScoring.h"
+#include "core/scores/GameScoring.h"
 #include "core/SuiteGlobals.h"
 #include "games/quickjack/QuickjackSettings.h"
 #include "platform/ItemReader.h"

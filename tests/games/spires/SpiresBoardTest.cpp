@@ -1,4 +1,4 @@
-#include "core/Deck.h"
+#include "core/cards/Deck.h"
 #include "core/SuiteGlobals.h"
 #include "games/spires/SpiresBoard.h"
 #include "support/PlatformFakes.h"

@@ -1,14 +1,14 @@
 #pragma once
 // The Spires window loaded in a fresh program folder, with instant waits, a fake clock, a recording
 // sound device and a scripted name prompt. Tests lay the ranks they need into the dealt places.
-#include "core/GameSplash.h"
+#include "core/window/GameSplash.h"
 #include "support/GameWindowFixture.h"
 #include "support/WaitMessages.h"
-#include "core/CardImage.h"
-#include "core/ClockSurface.h"
-#include "core/Deck.h"
-#include "core/GameScoring.h"
-#include "core/HighScores.h"
+#include "core/cards/CardImage.h"
+#include "core/window/ClockSurface.h"
+#include "core/cards/Deck.h"
+#include "core/scores/GameScoring.h"
+#include "core/scores/HighScores.h"
 #include "core/SuiteGlobals.h"
 #include "games/spires/frmSpires.h"
 #include "platform/Colors.h"

@@ -1,6 +1,6 @@
 #include "SpiresWindowFixture.h"
 
-#include "core/GameSplash.h"
+#include "core/window/GameSplash.h"
 #include "support/Screenshot.h"
 
 #include <QApplication>

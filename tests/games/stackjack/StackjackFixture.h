@@ -1,8 +1,8 @@
 #pragma once
 #include "support/DeckLaying.h"
 #include "support/PlatformFakes.h"
-#include "core/Deck.h"
-#include "core/GameScoring.h"
+#include "core/cards/Deck.h"
+#include "core/scores/GameScoring.h"
 #include "core/SuiteGlobals.h"
 #include "games/stackjack/StackjackColumns.h"
 #include "games/stackjack/StackjackGame.h"

@@ -1,8 +1,8 @@
 #include "StackjackWindowFixture.h"
 
-#include "core/HighScoreTable.h"
-#include "core/ImageList.h"
-#include "core/frmHighScores.h"
+#include "core/scores/HighScoreTable.h"
+#include "core/cards/ImageList.h"
+#include "core/scores/frmHighScores.h"
 #include "games/stackjack/frmStackjackCustomScoring.h"
 #include "platform/TextFile.h"
 #include "support/HighScoreTableText.h"

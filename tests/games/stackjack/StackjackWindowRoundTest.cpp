@@ -1,5 +1,5 @@
 #include "StackjackWindowFixture.h"
-#include "core/GameSplash.h"
+#include "core/window/GameSplash.h"
 
 
 #include <QDir>

@@ -2,7 +2,7 @@
 // cannot hold is brought within the screen before the window opens and is written back so.
 #include "StackjackWindowFixture.h"
 
-#include "core/ShapeControl.h"
+#include "core/window/ShapeControl.h"
 #include "platform/Conversions.h"
 #include "platform/MessageBox.h"
 #include "platform/TextFile.h"

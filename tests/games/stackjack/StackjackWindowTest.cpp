@@ -1,7 +1,7 @@
 #include "StackjackWindowFixture.h"
 
-#include "core/GameSplash.h"
-#include "core/LineControl.h"
+#include "core/window/GameSplash.h"
+#include "core/window/LineControl.h"
 #include "support/Screenshot.h"
 
 #include <QApplication>

@@ -1,5 +1,5 @@
 #include "support/ClippedTexts.h"
-#include "core/GameScoring.h"
+#include "core/scores/GameScoring.h"
 #include "core/SuiteGlobals.h"
 #include "games/tallies/frmTalliesCustomScoring.h"
 #include "platform/Label.h"

@@ -1,6 +1,6 @@
 #include "TalliesFixture.h"
 
-#include "core/Deck.h"
+#include "core/cards/Deck.h"
 #include "games/tallies/TalliesDeck.h"
 #include "games/tallies/TalliesField.h"
 #include "platform/Random.h"

@@ -1,6 +1,6 @@
 #pragma once
 // A fresh Tallies game state for each test, and the round end driven as the window drives it.
-#include "core/GameScoring.h"
+#include "core/scores/GameScoring.h"
 #include "core/SuiteGlobals.h"
 #include "games/tallies/TalliesRoundEnd.h"
 #include "games/tallies/TalliesState.h"

@@ -2,12 +2,12 @@
 // the dialogs that pause a round, and a game under custom scoring.
 #include "TalliesWindowFixture.h"
 
-#include "core/CardImage.h"
-#include "core/HighScoreTable.h"
-#include "core/ImageList.h"
-#include "core/ShapeControl.h"
-#include "core/frmHighScores.h"
-#include "core/frmRules.h"
+#include "core/cards/CardImage.h"
+#include "core/scores/HighScoreTable.h"
+#include "core/cards/ImageList.h"
+#include "core/window/ShapeControl.h"
+#include "core/scores/frmHighScores.h"
+#include "core/dialogs/frmRules.h"
 #include "games/tallies/frmTalliesCustomScoring.h"
 #include "platform/Colors.h"
 #include "platform/Label.h"

@@ -1,6 +1,6 @@
 #include "TalliesFixture.h"
 
-#include "core/Deck.h"
+#include "core/cards/Deck.h"
 #include "games/tallies/TalliesDeck.h"
 #include "games/tallies/TalliesRound.h"
 #include "games/tallies/TalliesSavedGame.h"

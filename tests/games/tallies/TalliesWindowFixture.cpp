@@ -1,8 +1,8 @@
 #include "TalliesWindowFixture.h"
 
-#include "core/CardImage.h"
-#include "core/HighScores.h"
-#include "core/ImageList.h"
+#include "core/cards/CardImage.h"
+#include "core/scores/HighScores.h"
+#include "core/cards/ImageList.h"
 #include "games/tallies/TalliesField.h"
 #include "platform/Conversions.h"
 #include "platform/Label.h"

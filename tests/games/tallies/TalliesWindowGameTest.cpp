@@ -2,9 +2,9 @@
 // point, the replay of the last game, and the high-score table at the end.
 #include "TalliesWindowFixture.h"
 
-#include "core/CardImage.h"
-#include "core/ImageList.h"
-#include "core/ShapeControl.h"
+#include "core/cards/CardImage.h"
+#include "core/cards/ImageList.h"
+#include "core/window/ShapeControl.h"
 #include "platform/Conversions.h"
 #include "platform/Label.h"
 #include "platform/MessageBox.h"

@@ -2,9 +2,9 @@
 // applied when the window opens again.
 #include "TalliesWindowFixture.h"
 
-#include "core/CardImage.h"
-#include "core/ImageList.h"
-#include "core/ShapeControl.h"
+#include "core/cards/CardImage.h"
+#include "core/cards/ImageList.h"
+#include "core/window/ShapeControl.h"
 #include "platform/Colors.h"
 #include "platform/Label.h"
 #include "platform/TextFile.h"

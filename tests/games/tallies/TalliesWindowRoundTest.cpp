@@ -2,10 +2,10 @@
 // pause, minimising, and ending a game.
 #include "TalliesWindowFixture.h"
 
-#include "core/CardImage.h"
-#include "core/ClockSurface.h"
-#include "core/Deck.h"
-#include "core/ShapeControl.h"
+#include "core/cards/CardImage.h"
+#include "core/window/ClockSurface.h"
+#include "core/cards/Deck.h"
+#include "core/window/ShapeControl.h"
 #include "platform/Colors.h"
 #include "platform/Label.h"
 #include "platform/StatusBar.h"

@@ -2,9 +2,9 @@
 // saved game named on the command line, opened at the window's first activation.
 #include "TalliesWindowFixture.h"
 
-#include "core/CardImage.h"
-#include "core/ImageList.h"
-#include "core/ShapeControl.h"
+#include "core/cards/CardImage.h"
+#include "core/cards/ImageList.h"
+#include "core/window/ShapeControl.h"
 #include "games/tallies/TalliesSavedGame.h"
 #include "games/tallies/TalliesSavedGameDialogs.h"
 #include "games/tallies/TalliesSavedGameFile.h"

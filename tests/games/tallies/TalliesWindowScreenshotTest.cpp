@@ -1,6 +1,6 @@
 #include "TalliesWindowFixture.h"
 
-#include "core/CardImage.h"
+#include "core/cards/CardImage.h"
 #include "platform/Random.h"
 #include "platform/Twips.h"
 #include "platform/Wait.h"

@@ -2,10 +2,10 @@
 // question it asks on closing.
 #include "TalliesWindowFixture.h"
 
-#include "core/CardImage.h"
-#include "core/ClockSurface.h"
-#include "core/frmSelect.h"
-#include "core/ShapeControl.h"
+#include "core/cards/CardImage.h"
+#include "core/window/ClockSurface.h"
+#include "core/launcher/frmSelect.h"
+#include "core/window/ShapeControl.h"
 #include "platform/Label.h"
 #include "platform/StatusBar.h"
 #include "platform/Timer.h"

@@ -2,7 +2,7 @@
 // starts with its full pile and nothing paid.
 #include "TalliesWindowFixture.h"
 #include "support/PostedInput.h"
-#include "core/CardImage.h"
+#include "core/cards/CardImage.h"
 #include "platform/Label.h"
 #include "platform/Timer.h"
 #include "platform/Wait.h"

@@ -1,5 +1,0 @@
-#include "core/GameForm.h"
-
-#include "platform/Twips.h"
-
-int GameForm::Width() { return platform::widthTw(Form()); }

@@ -1,0 +1,154 @@
+#include "core/scores/HighScores.h"
+
+#include "core/window/GameForm.h"
+#include "core/scores/HighScoreTable.h"
+#include "core/Sound.h"
+#include "core/SuiteGlobals.h"
+#include "core/scores/frmHiScoreName.h"
+#include "core/scores/frmHighScores.h"
+#include "platform/Conversions.h"
+#include "platform/Label.h"
+#include "platform/MessageBox.h"
+#include "platform/TextFile.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QLockFile>
+
+namespace {
+HighScoreDialogs& installedDialogs()
+{
+    static HighScoreDialogs d;
+    return d;
+}
+
+QString askPlayerName(GameForm& Form)
+{
+    if (installedDialogs().askPlayerName)
+        return installedDialogs().askPlayerName(Form);
+    frmHiScoreName prompt(Form.Form());
+    prompt.exec();
+    return gPlayerName;
+}
+
+void showTable(const QString& FileBase, GameForm& Form)
+{
+    if (installedDialogs().showTable)
+        installedDialogs().showTable(FileBase, Form);
+    else {
+        frmHighScores::showModal(&Form);
+        // What the table covered is drawn again now: the game's closing waits hold the event loop.
+        if (QWidget* window = Form.Form())
+            window->repaint();
+    }
+}
+
+// The table as it is now, and where gScore would enter it.
+std::pair<HighScoreTable, HighScoreTable::Placement> readPlacement(const QString& path)
+{
+    QByteArray contents;
+    if (!platform::readWholeFile(path, &contents))
+        throw HighScoreTableError("cannot read the high-score table " + path.toStdString());
+    HighScoreTable table = HighScoreTable::parse(contents);
+    const HighScoreTable::Placement placement = table.placeFor(gScore);
+    if (!placement.readable)
+        throw HighScoreTableError("a score in the high-score table " + path.toStdString() + " is not a number");
+    return {std::move(table), placement};
+}
+
+// A table left empty by an earlier fault has no place for anyone, so it counts as missing.
+bool tableMissingOrEmpty(const QString& path)
+{
+    if (!QFileInfo::exists(path))
+        return true;
+    QByteArray existing;
+    return platform::readWholeFile(path, &existing) && HighScoreTable::parse(existing).lines().empty();
+}
+
+QString shownScore(const QString& field)
+{
+    const std::optional<std::int64_t> value = highScoreValue(field);
+    return value ? platform::formatGrouped(*value) : field;
+}
+} // namespace
+
+void setHighScoreDialogs(HighScoreDialogs dialogs) { installedDialogs() = std::move(dialogs); }
+
+QString HighScoreTablePath(const QString& FileBase, const QString& FormName)
+{
+    QString name = FileBase + QString::number(gTimeLimit);
+    if (FormName == QStringLiteral("frmTallies"))
+        name += QLatin1Char('_') + QString::number(gCardGoal);
+    return appFile(name + QStringLiteral(".Txt"));
+}
+
+bool WriteDefaultHighScoreTable(const QString& Path, const QString& DefaultScore)
+{
+    return platform::writeFileAtomically(Path, HighScoreTable::defaults(DefaultScore).text());
+}
+
+bool ClearHighScoreTable(const QString& Path, const QString& DefaultScore)
+{
+    if (WriteDefaultHighScoreTable(Path, DefaultScore))
+        return true;
+    platform::MsgBox(QStringLiteral("Unable to clear the High Scores: ") + QDir::toNativeSeparators(Path) +
+                         QStringLiteral(" could not be written. The table has been left as it was."),
+                     platform::vbExclamation, gGameTitle);
+    return false;
+}
+
+void WriteDefaultHighScores(const QString& FileBase, GameForm& Form, const QString& DefaultScore)
+{
+    WriteDefaultHighScoreTable(HighScoreTablePath(FileBase, Form.Name()), DefaultScore);
+}
+
+void ShowTopHighScore(const QString& FileBase, GameForm& Form, const QString& DefaultScore)
+{
+    const QString path = HighScoreTablePath(FileBase, Form.Name());
+    // Only a missing table, or one left empty by an earlier fault, is replaced: one that exists but
+    // cannot be read is kept for the player.
+    if (tableMissingOrEmpty(path))
+        WriteDefaultHighScoreTable(path, DefaultScore);
+
+    QByteArray contents;
+    if (!platform::readWholeFile(path, &contents))
+        return;
+    const HighScoreTable table = HighScoreTable::parse(contents);
+    if (table.lines().empty() || !Form.lblHighScore)
+        return;
+    const QString prefix = Form.Name() == QStringLiteral("frmSpires") ? QStringLiteral("Current High Score: ")
+                                                                      : QStringLiteral("High Score: ");
+    Form.lblHighScore->setCaption(prefix + shownScore(table.lines().front().score));
+}
+
+void CheckHighScore(const QString& FileBase, GameForm& Form, const QString& DefaultScore)
+{
+    const QString path = HighScoreTablePath(FileBase, Form.Name());
+    // The score of the game just played must not be lost for want of a table.
+    if (!DefaultScore.isEmpty() && tableMissingOrEmpty(path))
+        WriteDefaultHighScoreTable(path, DefaultScore);
+    if (!readPlacement(path).second.place)
+        return;
+
+    if (gSoundsOn)
+        PlayWaveFile(appFile(QStringLiteral("HighScore.wav")));
+    QString name = askPlayerName(Form);
+    if (name.isEmpty())
+        name = QStringLiteral("Unknown User");
+    gPlayerName = name;
+    if (gCustomScoring)
+        name += QLatin1Char('*');
+
+    {
+        // Another copy of the suite may have written the table while the name was typed: the score
+        // goes into the table as it is now, with no other writer between reading and writing.
+        QLockFile lock(path + QStringLiteral(".lock"));
+        if (!lock.tryLock(10000))
+            throw HighScoreTableError("cannot lock the high-score table " + path.toStdString());
+        const auto [table, placement] = readPlacement(path);
+        if (placement.place &&
+            !platform::writeFileAtomically(path, table.withEntry(*placement.place, name, gScore).text()))
+            throw HighScoreTableError("cannot write the high-score table " + path.toStdString());
+    }
+    showTable(FileBase, Form);
+}

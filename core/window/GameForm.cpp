@@ -1,0 +1,5 @@
+#include "core/window/GameForm.h"
+
+#include "platform/Twips.h"
+
+int GameForm::Width() { return platform::widthTw(Form()); }
