@@ -125,6 +125,11 @@ public:
                 if (e.type == CreateNotify) {
                     m_watched.insert(e.xcreatewindow.window);
                     damageCreate(m_display, e.xcreatewindow.window, DamageReportNonEmpty);
+                    // The window manager reparents the window, so its mapping is only told to the window itself.
+                    XSelectInput(m_display, e.xcreatewindow.window, StructureNotifyMask);
+                } else if (e.type == MapNotify) {
+                    if (m_mappedMs < 0 && m_watched.count(e.xmap.window) && ours(e.xmap.window))
+                        m_mappedMs = msSince(m_started);
                 } else if (e.type == m_damageEvent) {
                     const Drawable w = reinterpret_cast<DamageNotifyEvent*>(&e)->drawable;
                     if (m_watched.count(w) && ours(w) && viewable(w))
@@ -166,6 +171,8 @@ public:
     }
 
     Clock::time_point started() const { return m_started; }
+    // Milliseconds from the exec to the first program window mapped (visible), or -1.
+    double mappedMs() const { return m_mappedMs; }
 
 private:
     bool ours(Window w) const
@@ -194,6 +201,7 @@ private:
     Atom m_pidAtom = 0;
     pid_t m_pid = -1;
     Clock::time_point m_started;
+    double m_mappedMs = -1;
     std::set<Window> m_watched;
 };
 
@@ -218,7 +226,7 @@ int main(int argc, char* argv[])
             return std::fprintf(stderr, "no window painted\n"), 1;
         const double ms = msSince(watch.started());
         std::this_thread::sleep_until(watch.started() + std::chrono::seconds(2));
-        std::printf("%.1f %ld\n", ms, watch.residentKb());
+        std::printf("%.1f %ld %.1f\n", ms, watch.residentKb(), watch.mappedMs());
         return 0;
     }
     if (mode == "key" && argc >= 4 && std::strlen(argv[2]) == 1) {
