@@ -28,19 +28,26 @@ int roomInParent(const QWidget* w)
 
 void shrinkUntilFits(QWidget* w, int room)
 {
-    QFont font = w->font();
+    w->setFont(fittingFont(w->font(), 4, 0.5, [w, room](const QFont& f) {
+        w->setFont(f);
+        return w->sizeHint().width() <= room;
+    }));
+}
+} // namespace
+
+QFont fittingFont(QFont font, qreal smallest, qreal pointStep, const std::function<bool(const QFont&)>& fits)
+{
     const bool inPixels = font.pixelSize() > 0;
     qreal size = inPixels ? font.pixelSize() : font.pointSizeF();
-    while (size > 4 && w->sizeHint().width() > room) {
-        size -= inPixels ? 1 : 0.5;
+    while (size > smallest && !fits(font)) {
+        size = std::max(smallest, size - (inPixels ? 1 : pointStep));
         if (inPixels)
             font.setPixelSize(int(size));
         else
             font.setPointSizeF(size);
-        w->setFont(font);
     }
+    return font;
 }
-} // namespace
 
 void fitTexts(QWidget* container)
 {

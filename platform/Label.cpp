@@ -1,6 +1,7 @@
 #include "platform/Label.h"
 
 #include "platform/Colors.h"
+#include "platform/FitText.h"
 
 #include <QFontMetrics>
 #include <QFontMetricsF>
@@ -43,29 +44,16 @@ int Label::textRoom() const { return contentsRect().width() - 2 * margin() - 2 *
 
 QFont Label::shownFont() const
 {
-    QFont shown = font();
     if (!m_shrinkToFit || wordWrap())
-        return shown;
+        return font();
     const int room = textRoom();
+    const QStringList lines = text().split(QLatin1Char('\n'));
     // Whole lines of the caption each have to fit.
-    auto widest = [this](const QFont& f) {
+    return fittingFont(font(), font().pixelSize() > 0 ? 7 : 5, 0.5, [&lines, room](const QFont& f) {
         const QFontMetricsF metrics(f);
-        qreal w = 0;
-        for (const QString& line : text().split(QLatin1Char('\n')))
-            w = std::max(w, metrics.horizontalAdvance(line));
-        return w;
-    };
-    const bool inPixels = shown.pixelSize() > 0;
-    const qreal smallest = inPixels ? 7 : 5;
-    qreal size = inPixels ? shown.pixelSize() : shown.pointSizeF();
-    while (size > smallest && widest(shown) > room) {
-        size = std::max(smallest, size - (inPixels ? 1 : 0.5));
-        if (inPixels)
-            shown.setPixelSize(int(size));
-        else
-            shown.setPointSizeF(size);
-    }
-    return shown;
+        return std::all_of(lines.begin(), lines.end(),
+                           [&metrics, room](const QString& line) { return metrics.horizontalAdvance(line) <= room; });
+    });
 }
 
 QString Label::shownText() const

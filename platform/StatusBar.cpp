@@ -1,5 +1,7 @@
 #include "platform/StatusBar.h"
 
+#include "platform/FitText.h"
+
 #include <QHBoxLayout>
 #include <QFontMetricsF>
 #include <QLabel>
@@ -42,16 +44,11 @@ protected:
         QPainter painter(this);
         drawFrame(&painter);
         const QRect room = contentsRect().adjusted(Padding / 2, 0, -Padding / 2, 0);
-        QFont f = font();
-        const bool inPixels = f.pixelSize() > 0;
-        const qreal full = inPixels ? f.pixelSize() : f.pointSizeF();
-        for (qreal size = full; size > full * SmallestScale && QFontMetricsF(f).horizontalAdvance(shown()) > room.width();) {
-            size -= inPixels ? 1 : 0.25;
-            if (inPixels)
-                f.setPixelSize(int(size));
-            else
-                f.setPointSizeF(size);
-        }
+        const QFont& own = font();
+        const qreal full = own.pixelSize() > 0 ? own.pixelSize() : own.pointSizeF();
+        const QFont f = fittingFont(own, full * SmallestScale, 0.25, [this, &room](const QFont& candidate) {
+            return QFontMetricsF(candidate).horizontalAdvance(shown()) <= room.width();
+        });
         painter.setFont(f);
         const QString drawn = QFontMetricsF(f).horizontalAdvance(shown()) <= room.width()
                                   ? shown()

@@ -6,6 +6,7 @@
 #include "core/SuiteGlobals.h"
 #include "platform/Colors.h"
 #include "platform/Conversions.h"
+#include "platform/FitText.h"
 #include "platform/Label.h"
 #include "platform/MessageBox.h"
 #include "platform/TextFile.h"
@@ -158,18 +159,13 @@ void frmHighScores::fitCaption()
 // made for, the font shrinks rather than the text being cut.
 void frmHighScores::fitFootnote()
 {
-    QFont font = lblHiScoreInfo->font();
     const QStringList lines = lblHiScoreInfo->caption().split(QStringLiteral("\r\n"));
-    auto widest = [&lines](const QFont& f) {
+    const int room = lblHiScoreInfo->width();
+    lblHiScoreInfo->setFont(platform::fittingFont(lblHiScoreInfo->font(), 6, 0.25, [&lines, room](const QFont& f) {
         const QFontMetrics metrics(f);
-        int w = 0;
-        for (const QString& line : lines)
-            w = std::max(w, metrics.horizontalAdvance(line));
-        return w;
-    };
-    while (font.pointSizeF() > 6 && widest(font) > lblHiScoreInfo->width())
-        font.setPointSizeF(font.pointSizeF() - 0.25);
-    lblHiScoreInfo->setFont(font);
+        return std::all_of(lines.begin(), lines.end(),
+                           [&metrics, room](const QString& line) { return metrics.horizontalAdvance(line) <= room; });
+    }));
 }
 
 void frmHighScores::ReadTalliesScoreTable()
