@@ -36,7 +36,6 @@ private:
     bool m_runsDuringWaits = false;
     bool m_tickHeld = false;
     unsigned m_run = 0; // changes with every restart, so a held tick never reaches a later run
-
 };
 
 } // namespace platform

@@ -46,10 +46,10 @@ void showTable(const QString& FileBase, GameForm& Form)
 // The table as it is now, and where gScore would enter it.
 std::pair<HighScoreTable, HighScoreTable::Placement> readPlacement(const QString& path)
 {
-    QByteArray contents;
-    if (!platform::readWholeFile(path, &contents))
+    std::optional<HighScoreTable> read = ReadHighScoreTableFile(path);
+    if (!read)
         throw HighScoreTableError("cannot read the high-score table " + path.toStdString());
-    HighScoreTable table = HighScoreTable::parse(contents);
+    HighScoreTable table = std::move(*read);
     const HighScoreTable::Placement placement = table.placeFor(gScore);
     if (!placement.readable)
         throw HighScoreTableError("a score in the high-score table " + path.toStdString() + " is not a number");
@@ -61,8 +61,8 @@ bool tableMissingOrEmpty(const QString& path)
 {
     if (!QFileInfo::exists(path))
         return true;
-    QByteArray existing;
-    return platform::readWholeFile(path, &existing) && HighScoreTable::parse(existing).lines().empty();
+    const std::optional<HighScoreTable> table = ReadHighScoreTableFile(path);
+    return table && table->lines().empty();
 }
 
 QString shownScore(const QString& field)
@@ -80,6 +80,14 @@ QString HighScoreTablePath(const QString& FileBase, const QString& FormName)
     if (FormName == QStringLiteral("frmTallies"))
         name += QLatin1Char('_') + QString::number(gCardGoal);
     return appFile(name + QStringLiteral(".Txt"));
+}
+
+std::optional<HighScoreTable> ReadHighScoreTableFile(const QString& Path)
+{
+    QByteArray contents;
+    if (!platform::readWholeFile(Path, &contents))
+        return std::nullopt;
+    return HighScoreTable::parse(contents);
 }
 
 bool WriteDefaultHighScoreTable(const QString& Path, const QString& DefaultScore)
@@ -110,15 +118,12 @@ void ShowTopHighScore(const QString& FileBase, GameForm& Form, const QString& De
     if (tableMissingOrEmpty(path))
         WriteDefaultHighScoreTable(path, DefaultScore);
 
-    QByteArray contents;
-    if (!platform::readWholeFile(path, &contents))
-        return;
-    const HighScoreTable table = HighScoreTable::parse(contents);
-    if (table.lines().empty() || !Form.lblHighScore)
+    const std::optional<HighScoreTable> table = ReadHighScoreTableFile(path);
+    if (!table || table->lines().empty() || !Form.lblHighScore)
         return;
     const QString prefix = Form.Name() == QStringLiteral("frmSpires") ? QStringLiteral("Current High Score: ")
                                                                       : QStringLiteral("High Score: ");
-    Form.lblHighScore->setCaption(prefix + shownScore(table.lines().front().score));
+    Form.lblHighScore->setCaption(prefix + shownScore(table->lines().front().score));
 }
 
 void CheckHighScore(const QString& FileBase, GameForm& Form, const QString& DefaultScore)

@@ -1,4 +1,6 @@
 #pragma once
+#include "core/scores/HighScoreTable.h"
+
 #include <QString>
 #include <functional>
 #include <stdexcept>
@@ -19,12 +21,15 @@ void ShowTopHighScore(const QString& FileBase, GameForm& Form, const QString& De
 // Writes ten default entries over the table. Never throws: a table that cannot be written stays as it was.
 void WriteDefaultHighScores(const QString& FileBase, GameForm& Form, const QString& DefaultScore);
 // Merges gScore into the table; when it enters, asks the player's name and shows the table. A table
-// that is missing (a limit no menu showed before) is first written with ten DefaultScore entries.
+// that is missing (a limit no menu showed before) or empty is first written with ten DefaultScore entries.
 // Throws HighScoreTableError when the table cannot be read or written.
 void CheckHighScore(const QString& FileBase, GameForm& Form, const QString& DefaultScore = QString());
 
 // The table file of FileBase at the current time limit; "frmTallies" adds "_" and the card goal.
 QString HighScoreTablePath(const QString& FileBase, const QString& FormName);
+
+// The table the file at Path holds, or nothing when the file cannot be read.
+std::optional<HighScoreTable> ReadHighScoreTableFile(const QString& Path);
 // Writes ten default entries to the table file; false when it could not be written.
 bool WriteDefaultHighScoreTable(const QString& Path, const QString& DefaultScore);
 // Clear High Scores, from a game's menu or the viewer: writes the default table, or tells the player

@@ -9,7 +9,6 @@
 #include "platform/FitText.h"
 #include "platform/Label.h"
 #include "platform/MessageBox.h"
-#include "platform/TextFile.h"
 #include "platform/Twips.h"
 
 #include <QFontMetrics>
@@ -179,13 +178,12 @@ void frmHighScores::ReadHighScoreTable(const QString& FileBase) { readTable(High
 // that is not a number (the other games show such a score as written).
 void frmHighScores::readTable(const QString& path, bool scoresAsNumbers)
 {
-    QByteArray contents;
-    if (!platform::readWholeFile(path, &contents))
+    const std::optional<HighScoreTable> table = ReadHighScoreTableFile(path);
+    if (!table)
         return;
-    const HighScoreTable table = HighScoreTable::parse(contents);
-    const int rows = std::min<int>(HighScoreTable::Size, int(table.lines().size()));
+    const int rows = std::min<int>(HighScoreTable::Size, int(table->lines().size()));
     for (int k = 0; k < rows; ++k) {
-        const HighScoreLine& line = table.lines()[k];
+        const HighScoreLine& line = table->lines()[k];
         ScoreList[2 * k]->setCaption(line.name);
         const std::optional<std::int64_t> value = highScoreValue(line.score);
         if (!value && scoresAsNumbers)
