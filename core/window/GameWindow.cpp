@@ -349,11 +349,15 @@ QString GameWindow::closeQuestion() const
     return QStringLiteral("Are you sure you want to quit now? Were just getting started!");
 }
 
-bool GameWindow::confirmForThisGame(const QString& prompt)
+bool GameWindow::confirmForThisGame(const QString& prompt, const std::function<void()>& resume)
 {
     const int game = gGameNumber;
     const int answer = platform::MsgBox(prompt, platform::vbYesNo | platform::vbQuestion, gGameTitle);
-    return answer == platform::vbYes && game == gGameNumber && isGameInProgress();
+    if (answer == platform::vbYes && game == gGameNumber && isGameInProgress())
+        return true;
+    if (resume && game == gGameNumber)
+        resume();
+    return false;
 }
 
 void GameWindow::Form_Unload(bool& Cancel)

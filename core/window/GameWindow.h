@@ -139,7 +139,8 @@ public:
     // ---- Questions during a game ----
     // Asks a Yes/No question about the game that runs now; true only when the player answers Yes and
     // that same game still runs (the round may have run out and ended it behind the question).
-    bool confirmForThisGame(const QString& prompt);
+    // Otherwise `resume` puts back what the question held, unless that game has ended meanwhile.
+    bool confirmForThisGame(const QString& prompt, const std::function<void()>& resume = {});
 
     // ---- Closing ----
     QString closeQuestion() const;

@@ -175,12 +175,8 @@ void frmCairnwell::endRunningGame()
     if (gMusicOn)
         StopMidiMusic();
     cmdPause_Click();
-    const int game = gGameNumber;
-    if (!confirmForThisGame(QStringLiteral("You have a game in progress, are you sure you want to quit?"))) {
-        if (game == gGameNumber)
-            cmdPause_Click();
+    if (!confirmForThisGame(QStringLiteral("You have a game in progress, are you sure you want to quit?"), [this] { cmdPause_Click(); }))
         return;
-    }
     gGameInProgress = false;
     nextGameNumber();
     cmdPause_Click();

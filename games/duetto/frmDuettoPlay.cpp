@@ -75,12 +75,8 @@ void frmDuetto::endRunningGame()
     // The round must not run out behind the question.
     const bool clockWasRunning = Timer1->enabled();
     Timer1->setEnabled(false);
-    const int game = gGameNumber;
-    if (!confirmForThisGame(QStringLiteral("You have a game in progress, are you sure you want to quit?"))) {
-        if (game == gGameNumber)
-            Timer1->setEnabled(clockWasRunning);
+    if (!confirmForThisGame(QStringLiteral("You have a game in progress, are you sure you want to quit?"), [this, clockWasRunning] { Timer1->setEnabled(clockWasRunning); }))
         return;
-    }
     nextGameNumber();
     mnuTime->setEnabled(true);
     mnuCustom->setEnabled(true);

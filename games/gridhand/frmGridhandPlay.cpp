@@ -122,12 +122,8 @@ void frmGridhand::endRunningGame()
     if (gMusicOn)
         StopMidiMusic();
     cmdPause_Click();
-    const int game = gGameNumber;
-    if (!confirmForThisGame(QStringLiteral("You have a game in progress, are you sure you want to quit?"))) {
-        if (game == gGameNumber)
-            cmdPause_Click();
+    if (!confirmForThisGame(QStringLiteral("You have a game in progress, are you sure you want to quit?"), [this] { cmdPause_Click(); }))
         return;
-    }
     mGameRunning = false;
     gGameInProgress = false;
     nextGameNumber();

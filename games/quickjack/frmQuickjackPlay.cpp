@@ -130,12 +130,11 @@ void frmQuickjack::endRunningGame()
 {
     if (gMusicOn)
         StopMidiMusic();
-    const int game = gGameNumber;
-    if (!confirmForThisGame(QStringLiteral("You have a game in progress. Are you sure you want to quit?"))) {
-        if (gMusicOn && game == gGameNumber)
-            PlayMidiMusic();
+    if (!confirmForThisGame(QStringLiteral("You have a game in progress. Are you sure you want to quit?"), [] {
+            if (gMusicOn)
+                PlayMidiMusic();
+        }))
         return;
-    }
     cmdPlay->setText(PlayCaption);
     mnuPlay->setText(PlayCaption);
     cmdPause->setEnabled(false);

@@ -122,12 +122,8 @@ void frmStackjack::endRunningGame()
     if (gMusicOn)
         StopMidiMusic();
     cmdPause_Click();
-    const int game = gGameNumber;
-    if (!confirmForThisGame(QStringLiteral("You have a game in progress, are you sure you want to quit?"))) {
-        if (game == gGameNumber)
-            cmdPause_Click();
+    if (!confirmForThisGame(QStringLiteral("You have a game in progress, are you sure you want to quit?"), [this] { cmdPause_Click(); }))
         return;
-    }
     mGameAbandoned = true;
     // Ended before the resume, so that the resume leaves the board hidden and the tune off.
     stackjack::AbandonGame();
