@@ -8,3 +8,6 @@ void PlayWaveFile(const QString& FileName);
 void PlayMidiMusic();
 // Stops and closes the tune; the next play starts from the beginning.
 void StopMidiMusic();
+// While held (a minimised game window), the tune is silent and a play only marks it wanted; letting go
+// plays it when the last call was a play.
+void HoldMidiMusic(bool held);

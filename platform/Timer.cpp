@@ -22,6 +22,14 @@ void Timer::setEnabled(bool on)
     restart();
 }
 
+void Timer::setHeld(bool held)
+{
+    if (held == m_held)
+        return;
+    m_held = held;
+    restart();
+}
+
 void Timer::fire()
 {
     if (onTimer)
@@ -51,7 +59,7 @@ void Timer::restart()
     ++m_run;
     m_tickHeld = false;
     m_timer.stop();
-    if (m_enabled && m_interval > 0)
+    if (m_enabled && !m_held && m_interval > 0)
         m_timer.start(m_interval);
 }
 

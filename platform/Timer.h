@@ -17,6 +17,13 @@ public:
     bool enabled() const { return m_enabled; }
     void setEnabled(bool on);
 
+    // A held timer keeps its Enabled but does not tick; letting it go restarts the count when it is
+    // enabled. A window holds its round clocks while it is minimised, whoever enables them meanwhile.
+    bool held() const { return m_held; }
+    // Whether ticks are coming: enabled, not held, with an interval.
+    bool running() const { return m_enabled && !m_held && m_interval > 0; }
+    void setHeld(bool held);
+
     // Runs the handler as one tick would; tests drive the game clocks with it.
     void fire();
 
@@ -33,6 +40,7 @@ private:
     QTimer m_timer;
     int m_interval = 0;
     bool m_enabled = false;
+    bool m_held = false;
     bool m_runsDuringWaits = false;
     bool m_tickHeld = false;
     unsigned m_run = 0; // changes with every restart, so a held tick never reaches a later run

@@ -1,5 +1,6 @@
 #include "platform/Wait.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QEvent>
@@ -73,8 +74,15 @@ public:
     {
         if (!isPlayerInput(event->type()))
             return false;
-        if (auto* widget = qobject_cast<QWidget*>(receiver))
-            return heldWindow(widget);
+        if (auto* widget = qobject_cast<QWidget*>(receiver)) {
+            if (!heldWindow(widget))
+                return false;
+            // A button pressed before the wait must not stay drawn down into the next round.
+            auto* button = qobject_cast<QAbstractButton*>(widget);
+            if (event->type() == QEvent::MouseButtonRelease && button && button->isDown())
+                button->setDown(false);
+            return true;
+        }
         if (auto* action = qobject_cast<QAction*>(receiver)) {
             const QList<QObject*> owners = action->associatedObjects();
             if (owners.isEmpty())

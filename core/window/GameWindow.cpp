@@ -51,6 +51,16 @@ GameWindow::GameWindow(const QString& formName, QWidget* parent) : QMainWindow(p
     // Drawing goes on through the waits of a round's end; the round clock does not.
     for (platform::Timer* t : {Timer2, Timer4, StatusClock})
         t->setRunsDuringWaits(true);
+    holdWhileMinimized(Timer1);
+}
+
+GameWindow::~GameWindow()
+{
+    // The tune is the suite's, not the window's: a window gone while minimised must not leave it held.
+    if (m_roundHeld) {
+        StopMidiMusic();
+        HoldMidiMusic(false);
+    }
 }
 
 // ---- Menus ----
@@ -385,6 +395,7 @@ void GameWindow::Form_Unload(bool& Cancel)
     nextGameNumber();
     if (gMusicOn)
         StopMidiMusic();
+    holdRound(false);
     showLauncher();
     platform::setMousePointer(this, platform::MousePointer::Default);
 }
@@ -433,36 +444,20 @@ void GameWindow::setMinimumFormSizeTw(int width, int height)
     m_minHeightTw = height;
 }
 
-void GameWindow::stopRoundForMinimize()
+void GameWindow::holdRound(bool held)
 {
-    if (gMusicOn)
-        StopMidiMusic();
-    Timer1->setEnabled(false);
-}
-
-void GameWindow::restartRoundAfterResize()
-{
-    if (gMusicOn)
-        PlayMidiMusic();
-    Timer1->setEnabled(true);
+    if (held == m_roundHeld)
+        return;
+    m_roundHeld = held;
+    for (platform::Timer* timer : m_heldWhileMinimized)
+        timer->setHeld(held);
+    HoldMidiMusic(held);
 }
 
 void GameWindow::Form_Resize()
 {
-    // Only a clock that minimising stopped is restarted: a plain resize, a paused game, a round that
-    // is ending or a question that holds the clock leave it as it is.
-    if (m_roundStopsWhenMinimized) {
-        if (isMinimized()) {
-            if (isGameInProgress() && Timer1->enabled() && !m_roundStoppedByMinimize) {
-                m_roundStoppedByMinimize = true;
-                stopRoundForMinimize();
-            }
-        } else if (m_roundStoppedByMinimize) {
-            m_roundStoppedByMinimize = false;
-            if (isGameInProgress() && !isPaused())
-                restartRoundAfterResize();
-        }
-    }
+    if (m_roundStopsWhenMinimized)
+        holdRound(isMinimized());
     if (isMinimized())
         return;
     const bool tooSmall = platform::widthTw(this) < m_minWidthTw || platform::heightTw(this) < m_minHeightTw;

@@ -21,6 +21,7 @@ public:
     // formName: "frmDuetto", ...; the window deletes itself once the player confirms closing it,
     // so the next launch loads it afresh.
     explicit GameWindow(const QString& formName, QWidget* parent = nullptr);
+    ~GameWindow() override;
 
     QString Name() const override { return m_name; }
     QWidget* Form() override { return this; }
@@ -149,7 +150,11 @@ public:
 
     // ---- Resizing ----
     void setMinimumFormSizeTw(int width, int height);
-    // Gridhand leaves its round alone when minimised; the other games stop the clock and the tune.
+    // While the window is minimised its round clocks stand still and its tune is silent, however the
+    // round gets there (a deal or a resume in a minimised window included); restoring lets them go as
+    // they stand, so a paused round or one a question holds stays so. Timer1 is held by default;
+    // Quickjack adds its 21 Counter. Gridhand's round runs on while minimised.
+    void holdWhileMinimized(platform::Timer* timer) { m_heldWhileMinimized.push_back(timer); }
     void setRoundStopsWhenMinimized(bool stops) { m_roundStopsWhenMinimized = stops; }
     void Form_Resize();
 
@@ -173,9 +178,6 @@ protected:
     virtual int deckDesignNumber(CardBackDesign design) const;
     virtual void onCardBackChosen(CardBackDesign) {}
     virtual void Timer4_Timer() {}
-    // The round clock and the tune around minimising; Quickjack adds its 21 Counter.
-    virtual void stopRoundForMinimize();
-    virtual void restartRoundAfterResize();
     // Places the controls for the window's size; runs only at or above the minimum size.
     virtual void layoutControls() {}
 
@@ -189,8 +191,9 @@ private:
     int m_minWidthTw = 0;
     int m_minHeightTw = 0;
     bool m_roundStopsWhenMinimized = true;
-    // The round clock was running when the window was minimised, so restoring restarts it.
-    bool m_roundStoppedByMinimize = false;
+    std::vector<platform::Timer*> m_heldWhileMinimized;
+    bool m_roundHeld = false;
+    void holdRound(bool held);
     // A close asked for during a wait, answered once the wait is over.
     bool m_closePending = false;
     void answerPendingClose();

@@ -37,6 +37,7 @@ frmQuickjack::frmQuickjack(QWidget* parent) : GameWindow(QStringLiteral("frmQuic
     Timer5 = new platform::Timer(this, 250, false);
     Timer5->onTimer = [this] { Timer5_Timer(); };
     Timer5->setRunsDuringWaits(true);
+    holdWhileMinimized(Timer3);
     buildBoard();
     buildMenus();
     finishWindowSetup([this] { Timer1_Timer(); }, [this] { Timer2_Timer(); }, MinWidth, MinHeight);
@@ -284,21 +285,3 @@ void frmQuickjack::onQuitConfirmed()
 void frmQuickjack::cmdExit_Click() { close(); }
 
 void frmQuickjack::Timer4_Timer() { frmSplash->animate(); }
-
-void frmQuickjack::stopRoundForMinimize()
-{
-    GameWindow::stopRoundForMinimize();
-    // A second minimise event finds the counter already stopped and must not forget that it ran.
-    if (Timer3->enabled()) {
-        CounterRanBeforeMinimize = true;
-        Timer3->setEnabled(false);
-    }
-}
-
-void frmQuickjack::restartRoundAfterResize()
-{
-    GameWindow::restartRoundAfterResize();
-    if (CounterRanBeforeMinimize)
-        Timer3->setEnabled(true);
-    CounterRanBeforeMinimize = false;
-}

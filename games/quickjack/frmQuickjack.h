@@ -67,8 +67,6 @@ public:
     bool mGameAbandoned = false;
     // Whether the 21 Counter ran when the game was paused.
     bool CounterWasRunning = false;
-    // Whether the 21 Counter ran when the window was minimised.
-    bool CounterRanBeforeMinimize = false;
 
     // ---- Load ----
     void Form_Load();
@@ -115,8 +113,6 @@ protected:
     int deckDesignNumber(CardBackDesign design) const override;
     void onCardBackChosen(CardBackDesign design) override;
     void Timer4_Timer() override;
-    void stopRoundForMinimize() override;
-    void restartRoundAfterResize() override;
     void layoutControls() override;
 
 private:

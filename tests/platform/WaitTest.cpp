@@ -57,6 +57,17 @@ TEST_F(RealWait, InputDuringAWaitIsDroppedNotDeliveredAfterIt)
     EXPECT_EQ(shortcuts, 1);
 }
 
+TEST_F(RealWait, AButtonPressedBeforeAWaitAndReleasedInItIsNeitherClickedNorLeftDown)
+{
+    QTest::mousePress(button, Qt::LeftButton);
+    ASSERT_TRUE(button->isDown());
+    soon(window.get(), [&] { QTest::mouseRelease(button, Qt::LeftButton); });
+    platform::Sleep(30);
+    settle();
+    EXPECT_FALSE(button->isDown());
+    EXPECT_EQ(clicks, 0);
+}
+
 TEST_F(RealWait, AWindowOpenedDuringTheWaitTakesItsInput)
 {
     int answered = 0;

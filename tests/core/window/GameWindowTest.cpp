@@ -241,23 +241,23 @@ TEST_F(GameWindowTest, MinimisingStopsTheRoundAndAnyOtherResizeRestartsIt)
     audio.clear();
 
     form->setWindowState(Qt::WindowMinimized);
-    EXPECT_FALSE(form->Timer1->enabled());
+    EXPECT_FALSE(form->Timer1->running());
     EXPECT_FALSE(audio.tunePlaying());
 
     form->setWindowState(Qt::WindowNoState);
-    EXPECT_TRUE(form->Timer1->enabled());
+    EXPECT_TRUE(form->Timer1->running());
     EXPECT_TRUE(audio.tunePlaying());
 
     form->cmdPause_Click();
     form->setWindowState(Qt::WindowMinimized);
     form->setWindowState(Qt::WindowNoState);
-    EXPECT_FALSE(form->Timer1->enabled());
+    EXPECT_FALSE(form->Timer1->running());
 
     // Gridhand's kind of window leaves its round alone.
     form->cmdPause_Click();
     form->setRoundStopsWhenMinimized(false);
     form->setWindowState(Qt::WindowMinimized);
-    EXPECT_TRUE(form->Timer1->enabled());
+    EXPECT_TRUE(form->Timer1->running());
 }
 
 TEST_F(GameWindowTest, ASizeBelowTheMinimumSnapsBackAndIsNotLaidOut)

@@ -151,11 +151,11 @@ TEST_F(CairnwellWindowTest, MinimisingStopsTheRoundUnlessPaused)
     play();
     form->showMinimized();
     form->Form_Resize();
-    EXPECT_FALSE(form->Timer1->enabled());
+    EXPECT_FALSE(form->Timer1->running());
     EXPECT_FALSE(audio.tunePlaying());
     form->showNormal();
     form->Form_Resize();
-    EXPECT_TRUE(form->Timer1->enabled());
+    EXPECT_TRUE(form->Timer1->running());
     EXPECT_TRUE(audio.tunePlaying());
 
     form->cmdPause->click();
@@ -163,7 +163,7 @@ TEST_F(CairnwellWindowTest, MinimisingStopsTheRoundUnlessPaused)
     form->Form_Resize();
     form->showNormal();
     form->Form_Resize();
-    EXPECT_FALSE(form->Timer1->enabled());
+    EXPECT_FALSE(form->Timer1->running());
     EXPECT_FALSE(audio.tunePlaying());
 }
 

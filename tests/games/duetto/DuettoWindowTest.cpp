@@ -278,11 +278,11 @@ TEST_F(DuettoWindowTest, MinimisingStopsTheRoundAndRestoringRestartsItUnlessPaus
     ASSERT_TRUE(audio.tunePlaying());
     form->showMinimized();
     form->Form_Resize();
-    EXPECT_FALSE(form->Timer1->enabled());
+    EXPECT_FALSE(form->Timer1->running());
     EXPECT_FALSE(audio.tunePlaying());
     form->showNormal();
     form->Form_Resize();
-    EXPECT_TRUE(form->Timer1->enabled());
+    EXPECT_TRUE(form->Timer1->running());
     EXPECT_TRUE(audio.tunePlaying());
 
     form->cmdPause->click();
@@ -290,7 +290,7 @@ TEST_F(DuettoWindowTest, MinimisingStopsTheRoundAndRestoringRestartsItUnlessPaus
     form->Form_Resize();
     form->showNormal();
     form->Form_Resize();
-    EXPECT_FALSE(form->Timer1->enabled());
+    EXPECT_FALSE(form->Timer1->running());
     EXPECT_FALSE(audio.tunePlaying());
 }
 

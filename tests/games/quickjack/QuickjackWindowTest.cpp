@@ -171,12 +171,12 @@ TEST_F(QuickjackWindowTest, MinimisingStopsClockAndCounterAndRestoringRestartsTh
     hits({0, 0});
     form->showMinimized();
     form->Form_Resize();
-    EXPECT_FALSE(form->Timer1->enabled());
-    EXPECT_FALSE(form->Timer3->enabled());
+    EXPECT_FALSE(form->Timer1->running());
+    EXPECT_FALSE(form->Timer3->running());
     form->showNormal();
     form->Form_Resize();
-    EXPECT_TRUE(form->Timer1->enabled());
-    EXPECT_TRUE(form->Timer3->enabled());
+    EXPECT_TRUE(form->Timer1->running());
+    EXPECT_TRUE(form->Timer3->running());
 }
 
 TEST_F(QuickjackWindowTest, TheWindowSnapsBackToItsMinimumSize)

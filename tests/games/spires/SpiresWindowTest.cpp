@@ -390,14 +390,14 @@ TEST_F(SpiresWindowTest, MinimisingStopsTheClockAndRestoringRestartsIt)
     play();
     form->showMinimized();
     form->Form_Resize();
-    EXPECT_FALSE(form->Timer1->enabled());
+    EXPECT_FALSE(form->Timer1->running());
     form->showNormal();
     form->Form_Resize();
-    EXPECT_TRUE(form->Timer1->enabled());
+    EXPECT_TRUE(form->Timer1->running());
     form->cmdPause->click();
     form->showMinimized();
     form->Form_Resize();
     form->showNormal();
     form->Form_Resize();
-    EXPECT_FALSE(form->Timer1->enabled());
+    EXPECT_FALSE(form->Timer1->running());
 }

@@ -136,21 +136,21 @@ TEST_F(StackjackWindowTest, MinimisingStopsTheClockAndTheTuneUnlessPaused)
 {
     form->setMusicOn(true);
     play();
-    ASSERT_TRUE(form->Timer1->enabled());
+    ASSERT_TRUE(form->Timer1->running());
     ASSERT_TRUE(audio.tunePlaying());
 
     form->setWindowState(Qt::WindowMinimized);
-    EXPECT_FALSE(form->Timer1->enabled());
+    EXPECT_FALSE(form->Timer1->running());
     EXPECT_FALSE(audio.tunePlaying());
 
     form->setWindowState(Qt::WindowNoState);
-    EXPECT_TRUE(form->Timer1->enabled());
+    EXPECT_TRUE(form->Timer1->running());
     EXPECT_TRUE(audio.tunePlaying());
 
     form->cmdPause->click();
     form->setWindowState(Qt::WindowMinimized);
     form->setWindowState(Qt::WindowNoState);
-    EXPECT_FALSE(form->Timer1->enabled());
+    EXPECT_FALSE(form->Timer1->running());
     EXPECT_FALSE(audio.tunePlaying());
     EXPECT_EQ(form->ScoringLabel->caption(), QStringLiteral("Game Paused"));
 }

@@ -211,17 +211,17 @@ TEST_F(TalliesWindowTest, MinimisingStopsTheClockAndTuneAndRestoringRestartsThem
     ASSERT_TRUE(audio.tunePlaying());
 
     form->setWindowState(Qt::WindowMinimized);
-    EXPECT_FALSE(form->Timer1->enabled());
+    EXPECT_FALSE(form->Timer1->running());
     EXPECT_FALSE(audio.tunePlaying());
     form->setWindowState(Qt::WindowNoState);
-    EXPECT_TRUE(form->Timer1->enabled());
+    EXPECT_TRUE(form->Timer1->running());
     EXPECT_TRUE(audio.tunePlaying());
 
     // A paused game stays paused and silent.
     click(form->cmdPause);
     form->setWindowState(Qt::WindowMinimized);
     form->setWindowState(Qt::WindowNoState);
-    EXPECT_FALSE(form->Timer1->enabled());
+    EXPECT_FALSE(form->Timer1->running());
     EXPECT_FALSE(audio.tunePlaying());
     EXPECT_EQ(form->lblMessage->caption(), QStringLiteral("Game Paused"));
 }
