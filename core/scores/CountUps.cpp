@@ -62,16 +62,7 @@ void ShowSpeedBonus(GameForm& Form, std::int32_t PerSecond)
     Form.lblCurrentScore->setForeColor(platform::ColorCyan);
 
     showFigure(Form, bonus, platform::ColorRed);
-    if (gridhand && Form.ScoringLabelOutline) {
-        const QWidget* outline = Form.ScoringLabelOutline;
-        platform::setLeftTw(Form.lblScoring, platform::leftTw(outline) +
-                                                 (platform::widthTw(outline) - platform::widthTw(Form.lblScoring)) / 2);
-    } else {
-        centreFigureOnForm(Form);
-    }
-    if (Form.IsForm("frmCairnwell"))
-        platform::setLeftTw(Form.lblMessage,
-                            platform::leftTw(Form.lblScoring) - platform::widthTw(Form.lblMessage) - 100);
+    PlaceBonusFigure(Form);
     Form.lblScoring->setVisible(true);
     Form.lblScoring->refresh();
     platform::Sleep(SpeedBonusShowMs);
@@ -93,6 +84,20 @@ void ShowSpeedBonus(GameForm& Form, std::int32_t PerSecond)
 
     Form.lblScoring->setVisible(false);
     Form.lblCurrentScore->setForeColor(platform::ColorBlue);
+}
+
+void PlaceBonusFigure(GameForm& Form)
+{
+    if (Form.IsForm("frmGridhand") && Form.ScoringLabelOutline) {
+        const QWidget* outline = Form.ScoringLabelOutline;
+        platform::setLeftTw(Form.lblScoring, platform::leftTw(outline) +
+                                                 (platform::widthTw(outline) - platform::widthTw(Form.lblScoring)) / 2);
+    } else {
+        centreFigureOnForm(Form);
+    }
+    if (Form.IsForm("frmCairnwell"))
+        platform::setLeftTw(Form.lblMessage,
+                            platform::leftTw(Form.lblScoring) - platform::widthTw(Form.lblMessage) - 100);
 }
 
 void AwardPoints(GameForm& Form, std::int32_t Count, std::int32_t Value, const QString& Text)

@@ -14,3 +14,8 @@ void ShowSpeedBonus(GameForm& Form, std::int32_t PerSecond);
 
 // Pays Count x Value points under the heading Text & "!".
 void AwardPoints(GameForm& Form, std::int32_t Count, std::int32_t Value, const QString& Text);
+
+// Puts the figure where the count-ups put it for the window's present width: across the window's
+// middle, on Gridhand across its outline, with Cairnwell's message left of it. A window resized during
+// a count-up puts it there again.
+void PlaceBonusFigure(GameForm& Form);

@@ -32,14 +32,19 @@ void FeltPanel::setTextColor(const QColor& color)
 void FeltPanel::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
+    paintFelt(p, rect());
+}
+
+void FeltPanel::paintFelt(QPainter& p, const QRectF& area) const
+{
     const QRectF r = rect();
     if (m_lighting == Lighting::Spotlight) {
         QRadialGradient felt(r.width() * m_lightX, r.height() * m_lightY, std::max(r.width(), r.height()) * 0.75);
         felt.setStops(m_stops);
-        p.fillRect(r, felt);
+        p.fillRect(area, felt);
     } else {
         QLinearGradient felt(0, 0, 0, r.height());
         felt.setStops(m_stops);
-        p.fillRect(r, felt);
+        p.fillRect(area, felt);
     }
 }

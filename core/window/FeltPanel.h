@@ -5,6 +5,8 @@
 #include <QGradientStops>
 #include <QWidget>
 
+class QPainter;
+
 class FeltPanel : public QWidget {
     Q_OBJECT
 public:
@@ -21,6 +23,9 @@ public:
     void setLightAt(qreal x, qreal y);
     // Text colour of the controls on the felt that set none of their own.
     void setTextColor(const QColor& color);
+    // Paints the bare felt of `area` (in the panel's coordinates): a frame over the felt paints it
+    // under itself, so that what lies beneath the frame does not show through.
+    void paintFelt(QPainter& p, const QRectF& area) const;
 
 protected:
     void paintEvent(QPaintEvent*) override;

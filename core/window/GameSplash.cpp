@@ -3,6 +3,7 @@
 #include "core/cards/CardImage.h"
 #include "core/cards/Deck.h"
 #include "core/SuiteGlobals.h"
+#include "core/window/FeltPanel.h"
 #include "platform/Label.h"
 #include "platform/Twips.h"
 
@@ -88,6 +89,14 @@ void GameSplash::animate()
 void GameSplash::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
+    // The splash covers what it comes back over (a message left showing, say): its tint lies on the
+    // bare felt, not on the controls beneath it.
+    if (const auto* felt = qobject_cast<const FeltPanel*>(parentWidget())) {
+        p.save();
+        p.translate(-pos());
+        felt->paintFelt(p, geometry());
+        p.restore();
+    }
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(QPen(QColor(0xf2, 0xc9, 0x4c, 150), 1.5));
     p.setBrush(QColor(0, 0x22, 0x12, 90));

@@ -133,4 +133,15 @@ private:
     void showScore();
     void centreOnForm(QWidget* w);
     void placeBevels();
+
+    // Where the round end last put its messages, so that a resize puts them there again.
+    enum class MessagePlace {
+        Outline,    // on the outline
+        OverDeck,   // across the window at the deck fan, the figure under the message
+        DeckMiddle, // across the window, on the deck fan's middle
+        SpeedBonus, // on the outline's middle line, the figure across the window
+    };
+    void placeMessages(MessagePlace place);
+    void placeMessages();
+    MessagePlace mMessagePlace = MessagePlace::Outline;
 };

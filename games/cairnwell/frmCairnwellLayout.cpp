@@ -79,8 +79,7 @@ void frmCairnwell::layoutControls()
 
     place(frmSplash, p.splash);
     place(ScoringLabelOutline, p.outline);
-    setLeftTw(lblScoring, buttonLeft / 2 - widthTw(lblScoring) / 2);
-    setTopTw(lblScoring, heightTw(this) / 2 - heightTw(lblScoring) / 2);
+    placeMessages();
 
     centreAcross(lblRound, ScoreRectangle);
     setTopTw(lblRound, topTw(Surface) + 1680);

@@ -109,9 +109,7 @@ void frmCairnwell::NoMovesLeft()
     lblScoring->setForeColor(platform::ColorBlue);
     lblScoring->setCaption(QStringLiteral("No more legal moves left!"));
     sound("Slide.wav");
-    centreOnForm(lblScoring);
-    platform::setTopTw(lblScoring, platform::topTw(UpCard[0]) + platform::heightTw(UpCard[0]) / 2
-                                       - platform::heightTw(lblScoring) / 2);
+    placeMessages(MessagePlace::DeckMiddle);
     lblScoring->show();
     lblScoring->raise();
     repaint();
@@ -276,14 +274,46 @@ void frmCairnwell::PauseGame()
 
 void frmCairnwell::CenterScoringLabel()
 {
-    const QWidget* outline = ScoringLabelOutline;
-    platform::setLeftTw(lblScoring, platform::leftTw(outline) + (platform::widthTw(outline) - platform::widthTw(lblScoring)) / 2);
-    platform::setTopTw(lblScoring, platform::topTw(outline) + (platform::heightTw(outline) - platform::heightTw(lblScoring)) / 2);
+    placeMessages(MessagePlace::Outline);
     ScoringLabelOutline->show();
     ScoringLabelOutline->raise();
     lblScoring->show();
     lblScoring->raise();
     repaint();
+}
+
+void frmCairnwell::placeMessages(MessagePlace place)
+{
+    mMessagePlace = place;
+    placeMessages();
+}
+
+void frmCairnwell::placeMessages()
+{
+    const QWidget* outline = ScoringLabelOutline;
+    const int outlineMiddle = platform::topTw(outline) + platform::heightTw(outline) / 2;
+    switch (mMessagePlace) {
+    case MessagePlace::Outline:
+        platform::setLeftTw(lblScoring, platform::leftTw(outline) + (platform::widthTw(outline) - platform::widthTw(lblScoring)) / 2);
+        platform::setTopTw(lblScoring, outlineMiddle - platform::heightTw(lblScoring) / 2);
+        break;
+    case MessagePlace::OverDeck:
+        centreOnForm(lblScoring);
+        platform::setTopTw(lblScoring, platform::topTw(UpCardSelection));
+        centreOnForm(lblMessage);
+        platform::setTopTw(lblMessage, platform::topTw(lblScoring) + platform::heightTw(lblScoring) + 100);
+        break;
+    case MessagePlace::DeckMiddle:
+        centreOnForm(lblScoring);
+        platform::setTopTw(lblScoring, platform::topTw(UpCard[0]) + platform::heightTw(UpCard[0]) / 2
+                                           - platform::heightTw(lblScoring) / 2);
+        break;
+    case MessagePlace::SpeedBonus:
+        platform::setTopTw(lblScoring, outlineMiddle - platform::heightTw(lblScoring) / 2);
+        platform::setTopTw(lblMessage, outlineMiddle - platform::heightTw(lblMessage) / 2);
+        PlaceBonusFigure(*this);
+        break;
+    }
 }
 
 void frmCairnwell::centreOnForm(QWidget* w)
@@ -314,8 +344,7 @@ void frmCairnwell::Timer1_Timer()
     showTable();
     lblCardCount->hide();
     lblScoring->setCaption(QStringLiteral("Times Up!"));
-    centreOnForm(lblScoring);
-    platform::setTopTw(lblScoring, platform::topTw(UpCardSelection));
+    placeMessages(MessagePlace::OverDeck);
     lblScoring->show();
     lblScoring->raise();
     repaint();
@@ -356,10 +385,9 @@ void frmCairnwell::EndRound()
     ShowCards(false);
     lblMessage->setCaption(QStringLiteral("Speed Bonus!"));
     lblMessage->adjustSize();
-    platform::setTopTw(lblMessage, platform::topTw(ScoringLabelOutline) + platform::heightTw(ScoringLabelOutline) / 2
-                                       - platform::heightTw(lblMessage) / 2);
     lblScoring->setCaption(QString());
     CenterScoringLabel();
+    placeMessages(MessagePlace::SpeedBonus);
     lblScoring->raise();
     lblMessage->raise();
     if (gTimeLimit - gElapsed > 0)
@@ -386,10 +414,7 @@ void frmCairnwell::payDeckBonus()
     cairnwell::AddToScore(gDeckCompletionBonus);
     showScore();
     sound("Applause.wav");
-    centreOnForm(lblScoring);
-    platform::setTopTw(lblScoring, platform::topTw(UpCardSelection));
-    centreOnForm(lblMessage);
-    platform::setTopTw(lblMessage, platform::topTw(lblScoring) + platform::heightTw(lblScoring) + 100);
+    placeMessages(MessagePlace::OverDeck);
     for (platform::Label* label : {lblScoring, lblMessage}) {
         label->show();
         label->raise();
@@ -406,8 +431,8 @@ void frmCairnwell::takeLeftoverPenalty()
     lblScoring->setCaption(QStringLiteral("Removing left over cards"));
     lblMessage->setCaption(figure);
     lblMessage->adjustSize();
+    placeMessages(MessagePlace::OverDeck);
     for (platform::Label* label : {lblScoring, lblMessage}) {
-        centreOnForm(label);
         label->show();
         label->raise();
     }

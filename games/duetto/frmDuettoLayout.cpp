@@ -1,6 +1,7 @@
 // The Duetto window's layout: the places that follow the window's width, anchored on its middle, and
 // the value labels that keep themselves centred in their boxes.
 #include "core/cards/CardImage.h"
+#include "core/scores/CountUps.h"
 #include "core/window/ClockSurface.h"
 #include "core/window/GameSplash.h"
 #include "core/window/LineControl.h"
@@ -73,6 +74,8 @@ void frmDuetto::layoutControls()
         setLeftTw(b, buttonLeft);
 
     setLeftTw(lblMessage, W / 2 - widthTw(lblMessage) / 2);
+    // A bonus being counted up stays under its heading.
+    PlaceBonusFigure(*this);
     setLeftTw(lblCardCount, leftTw(CardStackPicture) - CardCountOffset);
     centreOn(lblCards, lblCardCount);
     const QWidget* pileMark = FieldSelectionRectangle[duetto::PileCard];

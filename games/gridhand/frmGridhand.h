@@ -109,6 +109,8 @@ private:
     void startNewGame();
     void endRunningGame();
     void payRound();
+    // The bonus figure under the sum it pays, across the outline.
+    void placeBonusFigure();
     void dealNextRound();
     void endOfGame();
     void flashScoringLabel();

@@ -93,4 +93,5 @@ void frmGridhand::layoutControls()
     platform::moveTw(ScoringLabelOutline, leftTw(ScoreRectangle) / 2 - widthTw(ScoringLabelOutline) / 2,
                      int(H / 2 - heightTw(ScoringLabelOutline) / 2));
     CenterScoringLabel();
+    placeBonusFigure();
 }

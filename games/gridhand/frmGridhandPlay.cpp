@@ -247,7 +247,7 @@ void frmGridhand::payRound()
                                      QStringLiteral(" ="));
             lblMessage->setCaption(QStringLiteral("Round Points X Seconds Remaining"));
             CenterScoringLabel();
-            platform::setTopTw(lblScoring, platform::topTw(ScoringLabel) + platform::heightTw(ScoringLabel) + 50);
+            placeBonusFigure();
             showMessage();
             lblMessage->raise();
             lblScoring->raise();
@@ -340,6 +340,12 @@ void frmGridhand::CenterScoringLabel()
     setTopTw(ScoringLabel, topTw(outline) + heightTw(outline) / 2 - heightTw(ScoringLabel) / 2);
     setLeftTw(lblMessage, leftTw(outline) + widthTw(outline) / 2 - widthTw(lblMessage) / 2);
     setTopTw(lblMessage, topTw(ScoringLabel) - heightTw(lblMessage) - 100);
+}
+
+void frmGridhand::placeBonusFigure()
+{
+    platform::setTopTw(lblScoring, platform::topTw(ScoringLabel) + platform::heightTw(ScoringLabel) + 50);
+    PlaceBonusFigure(*this);
 }
 
 void frmGridhand::CenterTimeBonus()

@@ -112,8 +112,10 @@ void frmSpires::layoutControls()
 
     frmSplash->arrange(m_scale);
     placeAt(frmSplash, card(3), tw(RowTop[1]));
+    // Placed, not raised: a message left under the splash stays under it.
     platform::setTopTw(lblMessage, tw(MessageTop));
-    lblMessage->onChange();
+    lblMessage->adjustSize();
+    setLeftTw(lblMessage, widthTw(this) / 2 - widthTw(lblMessage) / 2);
     platform::setTopTw(lblScoring, tw(ScoringTop));
     setLeftTw(lblScoring, widthTw(this) / 2 - widthTw(lblScoring) / 2);
 }

@@ -56,9 +56,14 @@ void frmStackjack::layoutControls()
 
     setLeftTw(ScoringLabelOutline, leftTw(column(0)));
     platform::setWidthTw(ScoringLabelOutline, rightTw(column(4)) - leftTw(column(0)));
-    CenterScoringLabel();
+    // A round's total being counted keeps its figure beside its heading.
+    if (ScoringLabelRoundTotal->isHidden()) {
+        CenterScoringLabel();
+        centreOn(ScoringLabelRoundTotal, ScoringLabelOutline);
+    } else {
+        placeRoundTotalLine();
+    }
     centreOn(ScoringLabelInfo, ScoringLabelOutline);
-    centreOn(ScoringLabelRoundTotal, ScoringLabelOutline);
 
     centreOn(Surface, column(3));
     centreOn(lblTime, column(3));

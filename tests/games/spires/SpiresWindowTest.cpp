@@ -401,3 +401,30 @@ TEST_F(SpiresWindowTest, MinimisingStopsTheClockAndRestoringRestartsIt)
     form->Form_Resize();
     EXPECT_FALSE(form->Timer1->running());
 }
+
+TEST_F(SpiresWindowTest, TheSplashHidesTheGameOverItReturnsOverAtAnySize)
+{
+    play();
+    form->cmdTakeScore->click();
+    form->cmdTakeScore->click();
+    ASSERT_FALSE(gGameInProgress);
+    ASSERT_EQ(form->lblMessage->caption(), QStringLiteral("Game Over"));
+    ASSERT_TRUE(form->lblMessage->isVisible());
+    QWidget* felt = form->centralWidget();
+    // What the splash shows is the same whether the message lies under it or not.
+    const auto splashLooksBare = [&] {
+        const QRect splash = form->frmSplash->geometry();
+        EXPECT_TRUE(splash.intersects(form->lblMessage->geometry()));
+        const QImage over = felt->grab(splash).toImage();
+        form->lblMessage->hide();
+        const QImage bare = felt->grab(splash).toImage();
+        form->lblMessage->show();
+        return over == bare;
+    };
+    EXPECT_TRUE(splashLooksBare());
+    // A resize lays the message out again without bringing it over the splash.
+    form->resize(form->width() + 200, form->height() + 120);
+    QApplication::processEvents();
+    EXPECT_TRUE(splashLooksBare());
+    saveScreenshot(form, QStringLiteral("spires_game_over_under_splash"));
+}
