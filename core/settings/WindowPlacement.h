@@ -20,6 +20,10 @@ WindowPlacement PlacementOf(const QWidget& window);
 // beyond it would cost the memory of a window no player can see, and be written back every time.
 void RestoreWindowSizeTw(QWidget& window, int widthTw, int heightTw);
 
+// Sets a state read from a file (0 normal, 1 minimised, 2 maximised). A window not shown yet takes it as
+// it is shown: a window system may drop a state given before the window's size and place.
+void RestoreWindowState(QWidget& window, int state);
+
 // Sets the window's state when one was read, then its size unless the window is maximised; a size
 // read without the other keeps the window's own.
 void ApplyWindowPlacement(QWidget& window, const std::optional<int>& state, const std::optional<int>& widthTw,

@@ -45,14 +45,8 @@ void frmTallies::ReadSettingsINI()
     // The size first: a window opened maximised keeps it as its normal size.
     if (s.width || s.height)
         settingsfile::RestoreWindowSizeTw(*this, s.width.value_or(platform::widthTw(this)), s.height.value_or(platform::heightTw(this)));
-    if (s.windowState) {
-        Qt::WindowStates state = windowState() & ~(Qt::WindowMinimized | Qt::WindowMaximized);
-        if (*s.windowState == 1)
-            state |= Qt::WindowMinimized;
-        else if (*s.windowState == 2)
-            state |= Qt::WindowMaximized;
-        setWindowState(state);
-    }
+    if (s.windowState)
+        settingsfile::RestoreWindowState(*this, *s.windowState);
 }
 
 void frmTallies::writeSettings()

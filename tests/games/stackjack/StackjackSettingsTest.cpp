@@ -295,7 +295,7 @@ TEST_F(StackjackSettingsTest, CustomIsAnyScoringValueOffItsDefaultButNotTheWaitO
     }
 }
 
-TEST_F(StackjackSettingsTest, TheWindowTakesItsStateThenItsSizeUnlessMaximised)
+TEST_F(StackjackSettingsTest, TheWindowTakesItsSizeUnlessMaximisedAndItsStateAsItIsShown)
 {
     QWidget window;
     StackjackSettings s;
@@ -309,6 +309,8 @@ TEST_F(StackjackSettingsTest, TheWindowTakesItsStateThenItsSizeUnlessMaximised)
     s.windowState = 2;
     s.widthTw = 9600;
     ApplyWindowPlacement(window, s);
+    window.move(40, 30); // as the load centres it
+    window.show();
     EXPECT_TRUE(window.windowState() & Qt::WindowMaximized);
     window.setWindowState(Qt::WindowNoState);
     EXPECT_EQ(PlacementOf(window).widthTw, 10500);
