@@ -121,7 +121,9 @@ QString withoutControlCharacters(const QString& text)
 {
     QString kept = text;
     for (QChar& c : kept) {
-        if (c.category() == QChar::Other_Control)
+        const QChar::Category category = c.category();
+        if (category == QChar::Other_Control || category == QChar::Separator_Line ||
+            category == QChar::Separator_Paragraph)
             c = QLatin1Char(' ');
     }
     return kept;

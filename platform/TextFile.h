@@ -20,8 +20,9 @@ bool readWholeFile(const QString& path, QByteArray* contents);
 // so files written before names were kept in UTF-8 still read as written.
 QString decodeText(const QByteArray& bytes);
 
-// The text with each control character (a line feed or tab pasted into a name) turned into a blank,
-// so that it stays one item on one line of the file it is written to.
+// The text with each control character (a line feed or tab pasted into a name) and each line or
+// paragraph separator turned into a blank, so that it stays one item on one line of the file it is
+// written to, and one line wherever it is shown.
 QString withoutControlCharacters(const QString& text);
 
 // Removes the temporaries that interrupted writes left in `folder`, once they are older than

@@ -328,17 +328,19 @@ TEST_F(HighScores, EveryNameReadsBackAsTypedAndStaysOnItsLine)
     const QString utf8Name = QStringLiteral("\u0141ukasz \u05e9\u05dc\u05d5\u05dd \U0001F600");
     // An older table: Latin-1 name, CR-only line ends.
     writeBytes(path, "Jos\xe9, 9000\rBo, 8000\r\r");
-    dialogs.names = {utf8Name, QStringLiteral("Line\nFeed\tTab")};
+    // Line and paragraph separators would draw the name over the next row of the viewer.
+    dialogs.names = {utf8Name, QStringLiteral("Line\nFeed\tTab"), QStringLiteral("Line\u2028Para\u2029End")};
 
-    gScore = 8500;
-    CheckHighScore(QStringLiteral("HiScores"), form);
-    gScore = 8200;
-    CheckHighScore(QStringLiteral("HiScores"), form);
+    for (const std::int32_t score : {8500, 8200, 8100}) {
+        gScore = score;
+        CheckHighScore(QStringLiteral("HiScores"), form);
+    }
 
     const QString expected = QStringLiteral("Jos\u00e9, 9000\r\n") + utf8Name +
-                             QStringLiteral(", 8500\r\nLine Feed Tab, 8200\r\nBo, 8000\r\n\r\n");
+                             QStringLiteral(", 8500\r\nLine Feed Tab, 8200\r\nLine Para End, 8100\r\n"
+                                            "Bo, 8000\r\n\r\n");
     EXPECT_EQ(QString::fromUtf8(readBytes(path)), expected);
-    EXPECT_EQ(dialogs.tablesShown.size(), 2u);
+    EXPECT_EQ(dialogs.tablesShown.size(), 3u);
     gScore = 50; // the table still reads: four entries, so a lower score has no place and is no error
     EXPECT_NO_THROW(CheckHighScore(QStringLiteral("HiScores"), form));
 }
