@@ -22,6 +22,8 @@ void ShowTopHighScore(const QString& FileBase, GameForm& Form, const QString& De
 void WriteDefaultHighScores(const QString& FileBase, GameForm& Form, const QString& DefaultScore);
 // Merges gScore into the table; when it enters, asks the player's name and shows the table. A table
 // that is missing (a limit no menu showed before) or empty is first written with ten DefaultScore entries.
+// While another copy of the suite holds the table, waits for it with the window still painting; if it
+// is not let go in time the player is told, and the score is not entered.
 // Throws HighScoreTableError when the table cannot be read or written.
 void CheckHighScore(const QString& FileBase, GameForm& Form, const QString& DefaultScore = QString());
 

@@ -4,10 +4,13 @@
 #include "support/PlatformFakes.h"
 #include "support/FileSizeLimit.h"
 #include "support/RecordingAudio.h"
+#include "platform/Wait.h"
 
 #include <QDir>
 #include <QFileInfo>
+#include <QLockFile>
 #include <QStringList>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 namespace {
@@ -318,6 +321,59 @@ TEST_F(HighScores, AnEntryWrittenByAnotherCopyWhileTheNameWasTypedIsKept)
     EXPECT_EQ(entries[6], QStringLiteral("Ann, 5500"));
     EXPECT_EQ(entries[9], QStringLiteral("P8, 3000"));
     EXPECT_FALSE(QFileInfo::exists(path + ".lock"));
+}
+
+TEST_F(HighScores, ANameWaitsForATableAnotherCopyHoldsAndGoesInWhenItFrees)
+{
+    HighScoreTestForm form(QStringLiteral("frmStackjack"));
+    const QString path = folder.file("HiScores60.Txt");
+    writeBytes(path, tenEntries());
+    QLockFile otherCopy(path + ".lock");
+    ASSERT_TRUE(otherCopy.tryLock(0));
+    ScriptedHighScoreDialogs dialogs;
+    dialogs.names.push_back(QStringLiteral("Ann"));
+    // Nothing else runs the event loop: the other copy lets go only if the wait keeps it turning.
+    QTimer::singleShot(0, [&] { otherCopy.unlock(); });
+    int waits = 0;
+    platform::setWaitObserver([&](int) { ++waits; });
+    platform::setWaitScale(0.01);
+    gScore = 5500;
+    EXPECT_NO_THROW(CheckHighScore(QStringLiteral("HiScores"), form));
+    platform::setWaitScale(1.0);
+    platform::setWaitObserver(nullptr);
+
+    EXPECT_GE(waits, 1);
+    const QStringList entries = entriesOf(readBytes(path));
+    ASSERT_EQ(entries.size(), 10);
+    EXPECT_EQ(entries[5], QStringLiteral("Ann, 5500"));
+    EXPECT_EQ(dialogs.tablesShown.size(), 1u);
+    EXPECT_FALSE(QFileInfo::exists(path + ".lock"));
+}
+
+TEST_F(HighScores, ATableAnotherCopyNeverLetsGoIsToldAndLeftAsItWas)
+{
+    HighScoreTestForm form(QStringLiteral("frmStackjack"));
+    const QString path = folder.file("HiScores60.Txt");
+    writeBytes(path, tenEntries());
+    QLockFile otherCopy(path + ".lock");
+    ASSERT_TRUE(otherCopy.tryLock(0));
+    ScriptedHighScoreDialogs dialogs;
+    dialogs.names.push_back(QStringLiteral("Ann"));
+    ScriptedMessageBoxes boxes;
+    boxes.expect(platform::vbOK);
+    InstantWaits waits;
+    gGameTitle = QStringLiteral("Stackjack!");
+    gScore = 5500;
+    EXPECT_NO_THROW(CheckHighScore(QStringLiteral("HiScores"), form));
+
+    ASSERT_EQ(boxes.shown().size(), 1u);
+    EXPECT_EQ(boxes.shown()[0].prompt, QStringLiteral("Another copy of the game is using the High Score Table. "
+                                                      "Your score could not be recorded."));
+    EXPECT_EQ(boxes.shown()[0].style, platform::vbExclamation);
+    EXPECT_EQ(boxes.shown()[0].title, QStringLiteral("Stackjack!"));
+    EXPECT_FALSE(waits.waits().empty());
+    EXPECT_EQ(readBytes(path), tenEntries());
+    EXPECT_TRUE(dialogs.tablesShown.empty());
 }
 
 TEST_F(HighScores, EveryNameReadsBackAsTypedAndStaysOnItsLine)
