@@ -134,12 +134,14 @@ void ShowTopHighScore(const QString& FileBase, GameForm& Form, const QString& De
     if (tableMissingOrEmpty(path))
         WriteDefaultHighScoreTable(path, DefaultScore);
 
-    const std::optional<HighScoreTable> table = ReadHighScoreTableFile(path);
-    if (!table || table->lines().empty() || !Form.lblHighScore)
+    if (!Form.lblHighScore)
         return;
+    const std::optional<HighScoreTable> table = ReadHighScoreTableFile(path);
     const QString prefix = Form.Name() == QStringLiteral("frmSpires") ? QStringLiteral("Current High Score: ")
                                                                       : QStringLiteral("High Score: ");
-    Form.lblHighScore->setCaption(prefix + shownScore(table->lines().front().score));
+    // With no table read, no score is shown: the one shown before belongs to another time limit or goal.
+    const bool read = table && !table->lines().empty();
+    Form.lblHighScore->setCaption(prefix + (read ? shownScore(table->lines().front().score) : QString()));
 }
 
 void CheckHighScore(const QString& FileBase, GameForm& Form, const QString& DefaultScore)

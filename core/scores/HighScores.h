@@ -15,8 +15,8 @@ public:
 
 // High-score tables: ten entries per game and time limit (Tallies also per card goal) in the program folder.
 
-// Puts the table's best score into Form.lblHighScore, writing the default table first when there is none.
-// Never throws.
+// Puts the table's best score into Form.lblHighScore, writing the default table first when there is none;
+// when no table can be read the label shows no score. Never throws.
 void ShowTopHighScore(const QString& FileBase, GameForm& Form, const QString& DefaultScore);
 // Writes ten default entries over the table. Never throws: a table that cannot be written stays as it was.
 void WriteDefaultHighScores(const QString& FileBase, GameForm& Form, const QString& DefaultScore);

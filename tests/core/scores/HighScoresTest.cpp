@@ -234,15 +234,30 @@ TEST_F(HighScores, TableThatCannotBeReadOrWrittenIsReportedAndLeftAlone)
     EXPECT_TRUE(dialogs.tablesShown.empty());
 }
 
-TEST_F(HighScores, ShowTopHighScoreKeepsATableItCannotReadAndNeverThrows)
+TEST_F(HighScores, ShowTopHighScoreShowsNoFigureFromAnotherTableWhenNoneCanBeReadAndNeverThrows)
 {
-    HighScoreTestForm form(QStringLiteral("frmStackjack"));
-    form.lblHighScore->setCaption(QStringLiteral("High Score: 7"));
+    // A folder in the table's place can be neither read nor replaced, and is kept.
+    HighScoreTestForm stackjack(QStringLiteral("frmStackjack"));
+    stackjack.lblHighScore->setCaption(QStringLiteral("High Score: 7"));
     ASSERT_TRUE(QDir(folder.path()).mkdir("HiScores60.Txt"));
-    EXPECT_NO_THROW(ShowTopHighScore(QStringLiteral("HiScores"), form, QStringLiteral("50000")));
-    EXPECT_NO_THROW(WriteDefaultHighScores(QStringLiteral("HiScores"), form, QStringLiteral("50000")));
-    EXPECT_EQ(form.lblHighScore->caption(), QStringLiteral("High Score: 7"));
+    EXPECT_NO_THROW(ShowTopHighScore(QStringLiteral("HiScores"), stackjack, QStringLiteral("50000")));
+    EXPECT_NO_THROW(WriteDefaultHighScores(QStringLiteral("HiScores"), stackjack, QStringLiteral("50000")));
+    EXPECT_EQ(stackjack.lblHighScore->caption(), QStringLiteral("High Score: "));
     EXPECT_TRUE(QFileInfo(folder.file("HiScores60.Txt")).isDir());
+
+    // Only the 45 seconds table exists, and the folder takes no new file: 60 seconds shows no score.
+    HighScoreTestForm spires(QStringLiteral("frmSpires"));
+    writeBytes(folder.file("SpiresHiScores45.Txt"), tenEntries());
+    gTimeLimit = 45;
+    ShowTopHighScore(QStringLiteral("SpiresHiScores"), spires, QStringLiteral("30000"));
+    EXPECT_EQ(spires.lblHighScore->caption(), QStringLiteral("Current High Score: 10,000"));
+    gTimeLimit = 60;
+    {
+        FileSizeLimit full(0);
+        EXPECT_NO_THROW(ShowTopHighScore(QStringLiteral("SpiresHiScores"), spires, QStringLiteral("30000")));
+    }
+    EXPECT_EQ(spires.lblHighScore->caption(), QStringLiteral("Current High Score: "));
+    EXPECT_FALSE(QFileInfo::exists(folder.file("SpiresHiScores60.Txt")));
 }
 
 TEST_F(HighScores, FanfarePlaysOnlyForAScoreThatEntersWithSoundsOn)
