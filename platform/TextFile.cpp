@@ -4,23 +4,74 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRandomGenerator>
 #include <QRegularExpression>
-#include <QSaveFile>
 #include <QStringDecoder>
+
+#include <cerrno>
+#include <cstdio>
+#include <unistd.h>
 
 namespace platform {
 
+namespace {
+// Ends the name of each temporary the writer makes: no player names a file like this, so the launch
+// clean-up can tell our leftovers from the player's own files.
+const QString TemporaryMark = QStringLiteral(".parlour-tmp-");
+constexpr int TemporaryTagLength = 6;
+
+QString temporaryTag()
+{
+    static const char Letters[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+    QString tag;
+    for (int i = 0; i < TemporaryTagLength; ++i)
+        tag += QLatin1Char(Letters[QRandomGenerator::global()->bounded(int(sizeof Letters) - 1)]);
+    return tag;
+}
+
+// A new, empty temporary beside `target`, open for writing; false when none could be made.
+bool openTemporary(const QString& target, QFile& temporary)
+{
+    for (int attempt = 0; attempt < 16; ++attempt) {
+        temporary.setFileName(target + TemporaryMark + temporaryTag());
+        if (temporary.open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Unbuffered))
+            return true;
+        if (!QFileInfo::exists(temporary.fileName()))
+            return false; // not a clash of names: the folder takes no new file
+    }
+    return false;
+}
+} // namespace
+
 bool writeFileAtomically(const QString& path, const QByteArray& contents)
 {
-    QSaveFile f(path);
-    // Unbuffered, so a write the disk refuses is seen here and not lost in a flush at commit.
-    if (!f.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+    QFileInfo existing(path);
+    // A file the player made read-only, or a folder in its place, is left as it is.
+    if (existing.isDir() || (existing.exists() && !existing.isWritable()))
         return false;
-    if (f.write(contents) != contents.size() || !f.flush() || f.error() != QFileDevice::NoError) {
-        f.cancelWriting();
-        return false;
+    // A link is kept, and the file it points to replaced.
+    QString target = path;
+    for (int depth = 0; depth < 64 && existing.isSymLink(); ++depth) {
+        existing.setFile(existing.symLinkTarget());
+        target = existing.filePath();
     }
-    return f.commit();
+
+    QFile temporary;
+    if (!openTemporary(target, temporary))
+        return false;
+    if (existing.exists())
+        temporary.setPermissions(existing.permissions());
+    // Unbuffered, so a write the disk refuses is seen here; the data is on the disk before the rename,
+    // or a crash could leave an empty file where the old one was.
+    bool written = temporary.write(contents) == contents.size() && temporary.error() == QFileDevice::NoError;
+    if (written && ::fsync(temporary.handle()) != 0 && errno != EINVAL)
+        written = false;
+    temporary.close();
+    if (written && temporary.error() == QFileDevice::NoError &&
+        ::rename(QFile::encodeName(temporary.fileName()).constData(), QFile::encodeName(target).constData()) == 0)
+        return true;
+    QFile::remove(temporary.fileName());
+    return false;
 }
 
 bool readWholeFile(const QString& path, QByteArray* contents)
@@ -70,7 +121,9 @@ QString withoutControlCharacters(const QString& text)
 {
     QString kept = text;
     for (QChar& c : kept) {
-        if (c.category() == QChar::Other_Control)
+        const QChar::Category category = c.category();
+        if (category == QChar::Other_Control || category == QChar::Separator_Line ||
+            category == QChar::Separator_Paragraph)
             c = QLatin1Char(' ');
     }
     return kept;
@@ -78,11 +131,10 @@ QString withoutControlCharacters(const QString& text)
 
 void removeStaleTemporaries(const QString& folder, int minimumAgeSeconds)
 {
-    // The atomic writer's temporaries are the final name and six letters or digits.
-    static const QRegularExpression Temporary(QStringLiteral("^.+\\.(ini|txt)\\.[A-Za-z0-9]{6}$"),
-                                              QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression Temporary(QStringLiteral("^.+") + QRegularExpression::escape(TemporaryMark) +
+                                              QStringLiteral("[A-Za-z0-9]{%1}$").arg(TemporaryTagLength));
     const QDateTime before = QDateTime::currentDateTimeUtc().addSecs(-minimumAgeSeconds);
-    const QFileInfoList files = QDir(folder).entryInfoList(QDir::Files | QDir::Hidden);
+    const QFileInfoList files = QDir(folder).entryInfoList(QDir::Files | QDir::Hidden | QDir::NoSymLinks);
     for (const QFileInfo& file : files) {
         if (Temporary.match(file.fileName()).hasMatch() && file.lastModified().toUTC() < before)
             QFile::remove(file.absoluteFilePath());

@@ -9,7 +9,7 @@ constexpr qint64 LargestReadableFile = 1024 * 1024;
 
 // Writes the whole file to a temporary beside it and renames it over the old one,
 // so a failed write never leaves a half-written file. Returns false on any failure,
-// a full disk included; the old file then stays as it was.
+// a full disk included; the old file then stays as it was, and so does a read-only one.
 bool writeFileAtomically(const QString& path, const QByteArray& contents);
 
 // Reads a whole file; false when it cannot be opened, or when it is not a regular file
@@ -20,12 +20,14 @@ bool readWholeFile(const QString& path, QByteArray* contents);
 // so files written before names were kept in UTF-8 still read as written.
 QString decodeText(const QByteArray& bytes);
 
-// The text with each control character (a line feed or tab pasted into a name) turned into a blank,
-// so that it stays one item on one line of the file it is written to.
+// The text with each control character (a line feed or tab pasted into a name) and each line or
+// paragraph separator turned into a blank, so that it stays one item on one line of the file it is
+// written to, and one line wherever it is shown.
 QString withoutControlCharacters(const QString& text);
 
-// Removes the temporaries that interrupted writes of settings files and tables left in `folder`,
-// once they are older than `minimumAgeSeconds` (a write in progress elsewhere is never that old).
+// Removes the temporaries that interrupted writes left in `folder`, once they are older than
+// `minimumAgeSeconds` (a write in progress elsewhere is never that old). Only names the writer itself
+// makes are touched: every other file, whatever its name, is the player's.
 void removeStaleTemporaries(const QString& folder, int minimumAgeSeconds = 600);
 
 } // namespace platform

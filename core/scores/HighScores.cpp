@@ -10,6 +10,7 @@
 #include "platform/Label.h"
 #include "platform/MessageBox.h"
 #include "platform/TextFile.h"
+#include "platform/Wait.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -65,6 +66,21 @@ bool tableMissingOrEmpty(const QString& path)
     return table && table->lines().empty();
 }
 
+// Takes the table's lock, waiting while another copy of the suite holds it; the window goes on
+// painting meanwhile. False when the lock cannot be made, or is still held after the wait.
+bool lockTable(QLockFile& lock)
+{
+    constexpr int PatienceMs = 10000;
+    constexpr int RetryMs = 100;
+    for (int waited = 0;; waited += RetryMs) {
+        if (lock.tryLock(0))
+            return true;
+        if (lock.error() != QLockFile::LockFailedError || waited >= PatienceMs)
+            return false;
+        platform::Sleep(RetryMs);
+    }
+}
+
 QString shownScore(const QString& field)
 {
     const std::optional<std::int64_t> value = highScoreValue(field);
@@ -118,12 +134,14 @@ void ShowTopHighScore(const QString& FileBase, GameForm& Form, const QString& De
     if (tableMissingOrEmpty(path))
         WriteDefaultHighScoreTable(path, DefaultScore);
 
-    const std::optional<HighScoreTable> table = ReadHighScoreTableFile(path);
-    if (!table || table->lines().empty() || !Form.lblHighScore)
+    if (!Form.lblHighScore)
         return;
+    const std::optional<HighScoreTable> table = ReadHighScoreTableFile(path);
     const QString prefix = Form.Name() == QStringLiteral("frmSpires") ? QStringLiteral("Current High Score: ")
                                                                       : QStringLiteral("High Score: ");
-    Form.lblHighScore->setCaption(prefix + shownScore(table->lines().front().score));
+    // With no table read, no score is shown: the one shown before belongs to another time limit or goal.
+    const bool read = table && !table->lines().empty();
+    Form.lblHighScore->setCaption(prefix + (read ? shownScore(table->lines().front().score) : QString()));
 }
 
 void CheckHighScore(const QString& FileBase, GameForm& Form, const QString& DefaultScore)
@@ -148,8 +166,14 @@ void CheckHighScore(const QString& FileBase, GameForm& Form, const QString& Defa
         // Another copy of the suite may have written the table while the name was typed: the score
         // goes into the table as it is now, with no other writer between reading and writing.
         QLockFile lock(path + QStringLiteral(".lock"));
-        if (!lock.tryLock(10000))
-            throw HighScoreTableError("cannot lock the high-score table " + path.toStdString());
+        if (!lockTable(lock)) {
+            if (lock.error() != QLockFile::LockFailedError)
+                throw HighScoreTableError("cannot lock the high-score table " + path.toStdString());
+            platform::MsgBox(QStringLiteral("Another copy of the game is using the High Score Table. "
+                                            "Your score could not be recorded."),
+                             platform::vbExclamation, gGameTitle);
+            return;
+        }
         const auto [table, placement] = readPlacement(path);
         if (placement.place &&
             !platform::writeFileAtomically(path, table.withEntry(*placement.place, name, gScore).text()))

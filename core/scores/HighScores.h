@@ -15,13 +15,15 @@ public:
 
 // High-score tables: ten entries per game and time limit (Tallies also per card goal) in the program folder.
 
-// Puts the table's best score into Form.lblHighScore, writing the default table first when there is none.
-// Never throws.
+// Puts the table's best score into Form.lblHighScore, writing the default table first when there is none;
+// when no table can be read the label shows no score. Never throws.
 void ShowTopHighScore(const QString& FileBase, GameForm& Form, const QString& DefaultScore);
 // Writes ten default entries over the table. Never throws: a table that cannot be written stays as it was.
 void WriteDefaultHighScores(const QString& FileBase, GameForm& Form, const QString& DefaultScore);
 // Merges gScore into the table; when it enters, asks the player's name and shows the table. A table
 // that is missing (a limit no menu showed before) or empty is first written with ten DefaultScore entries.
+// While another copy of the suite holds the table, waits for it with the window still painting; if it
+// is not let go in time the player is told, and the score is not entered.
 // Throws HighScoreTableError when the table cannot be read or written.
 void CheckHighScore(const QString& FileBase, GameForm& Form, const QString& DefaultScore = QString());
 

@@ -77,25 +77,41 @@ TEST(TextFile, EachLineReadsAsUtf8WhenItIsAndAsLatin1Otherwise)
     EXPECT_EQ(decodeText("plain"), QStringLiteral("plain"));
 }
 
-TEST(TextFile, StaleTemporariesOfOurFilesAreRemovedAndNothingElse)
+TEST(TextFile, OnlyOurOwnOldTemporariesAreRemoved)
 {
     QTemporaryDir dir;
-    const QStringList names = {"Tallies.Ini.a1B2c3", "HiScores90_11.Txt.Zz9yX8", "HiScores60.Txt.fresh1",
-                               "Tallies.Ini", "game.tgm.a1B2c3", "notes.Txt.toolong1", "HiScores60.Txt.lock"};
-    for (const QString& name : names)
-        writeRaw(dir.filePath(name), "x");
+    // The player's own files, however they are named, and what older versions left behind.
+    const QStringList kept = {"HiScores60.Txt.backup", "Tallies.Ini.before", "readme.txt.old123",
+                              "Tallies.Ini.a1B2c3", "HiScores60.Txt.lock", "game.tgm.parlour-tmp-a1B2"};
+    const QString stale = QStringLiteral("HiScores90_11.Txt.parlour-tmp-Zz9yX8");
+    const QString fresh = QStringLiteral("Tallies.Ini.parlour-tmp-q1W2e3");
     const QDateTime hourAgo = QDateTime::currentDateTimeUtc().addSecs(-3600);
-    for (const QString& name : names) {
-        if (name == QLatin1String("HiScores60.Txt.fresh1"))
-            continue;
+    for (const QString& name : kept + QStringList{stale, fresh}) {
         QFile f(dir.filePath(name));
-        ASSERT_TRUE(f.open(QIODevice::ReadWrite));
-        ASSERT_TRUE(f.setFileTime(hourAgo, QFileDevice::FileModificationTime));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        if (name != fresh) {
+            ASSERT_TRUE(f.setFileTime(hourAgo, QFileDevice::FileModificationTime));
+        }
     }
     removeStaleTemporaries(dir.path());
-    QStringList left = QDir(dir.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name);
-    EXPECT_EQ(left, (QStringList{"HiScores60.Txt.fresh1", "HiScores60.Txt.lock", "Tallies.Ini", "game.tgm.a1B2c3",
-                                 "notes.Txt.toolong1"}));
+    QStringList expected = kept + QStringList{fresh};
+    expected.sort();
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name), expected);
+}
+
+TEST(TextFile, AWriteLeavesOnlyItsFileAndKeepsTheOldFilesPermissions)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("Tallies.Ini"));
+    ASSERT_TRUE(writeFileAtomically(path, "first"));
+    writeRaw(dir.filePath(QStringLiteral("Tallies.Ini.a1B2c3")), "a player's file");
+    ASSERT_TRUE(QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup));
+    ASSERT_TRUE(writeFileAtomically(path, "second"));
+    EXPECT_EQ(readBytes(path), QByteArray("second"));
+    const QFile::Permissions others = QFile::ReadGroup | QFile::WriteGroup | QFile::ReadOther | QFile::WriteOther;
+    EXPECT_EQ(QFile::permissions(path) & others, QFile::Permissions(QFile::ReadGroup));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name),
+              (QStringList{"Tallies.Ini", "Tallies.Ini.a1B2c3"}));
 }
 
 TEST(ItemReader, CrAloneEndsALineAndATrailingCommaLeavesAnEmptyItem)

@@ -4,10 +4,13 @@
 #include "support/PlatformFakes.h"
 #include "support/FileSizeLimit.h"
 #include "support/RecordingAudio.h"
+#include "platform/Wait.h"
 
 #include <QDir>
 #include <QFileInfo>
+#include <QLockFile>
 #include <QStringList>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 namespace {
@@ -231,15 +234,30 @@ TEST_F(HighScores, TableThatCannotBeReadOrWrittenIsReportedAndLeftAlone)
     EXPECT_TRUE(dialogs.tablesShown.empty());
 }
 
-TEST_F(HighScores, ShowTopHighScoreKeepsATableItCannotReadAndNeverThrows)
+TEST_F(HighScores, ShowTopHighScoreShowsNoFigureFromAnotherTableWhenNoneCanBeReadAndNeverThrows)
 {
-    HighScoreTestForm form(QStringLiteral("frmStackjack"));
-    form.lblHighScore->setCaption(QStringLiteral("High Score: 7"));
+    // A folder in the table's place can be neither read nor replaced, and is kept.
+    HighScoreTestForm stackjack(QStringLiteral("frmStackjack"));
+    stackjack.lblHighScore->setCaption(QStringLiteral("High Score: 7"));
     ASSERT_TRUE(QDir(folder.path()).mkdir("HiScores60.Txt"));
-    EXPECT_NO_THROW(ShowTopHighScore(QStringLiteral("HiScores"), form, QStringLiteral("50000")));
-    EXPECT_NO_THROW(WriteDefaultHighScores(QStringLiteral("HiScores"), form, QStringLiteral("50000")));
-    EXPECT_EQ(form.lblHighScore->caption(), QStringLiteral("High Score: 7"));
+    EXPECT_NO_THROW(ShowTopHighScore(QStringLiteral("HiScores"), stackjack, QStringLiteral("50000")));
+    EXPECT_NO_THROW(WriteDefaultHighScores(QStringLiteral("HiScores"), stackjack, QStringLiteral("50000")));
+    EXPECT_EQ(stackjack.lblHighScore->caption(), QStringLiteral("High Score: "));
     EXPECT_TRUE(QFileInfo(folder.file("HiScores60.Txt")).isDir());
+
+    // Only the 45 seconds table exists, and the folder takes no new file: 60 seconds shows no score.
+    HighScoreTestForm spires(QStringLiteral("frmSpires"));
+    writeBytes(folder.file("SpiresHiScores45.Txt"), tenEntries());
+    gTimeLimit = 45;
+    ShowTopHighScore(QStringLiteral("SpiresHiScores"), spires, QStringLiteral("30000"));
+    EXPECT_EQ(spires.lblHighScore->caption(), QStringLiteral("Current High Score: 10,000"));
+    gTimeLimit = 60;
+    {
+        FileSizeLimit full(0);
+        EXPECT_NO_THROW(ShowTopHighScore(QStringLiteral("SpiresHiScores"), spires, QStringLiteral("30000")));
+    }
+    EXPECT_EQ(spires.lblHighScore->caption(), QStringLiteral("Current High Score: "));
+    EXPECT_FALSE(QFileInfo::exists(folder.file("SpiresHiScores60.Txt")));
 }
 
 TEST_F(HighScores, FanfarePlaysOnlyForAScoreThatEntersWithSoundsOn)
@@ -320,6 +338,59 @@ TEST_F(HighScores, AnEntryWrittenByAnotherCopyWhileTheNameWasTypedIsKept)
     EXPECT_FALSE(QFileInfo::exists(path + ".lock"));
 }
 
+TEST_F(HighScores, ANameWaitsForATableAnotherCopyHoldsAndGoesInWhenItFrees)
+{
+    HighScoreTestForm form(QStringLiteral("frmStackjack"));
+    const QString path = folder.file("HiScores60.Txt");
+    writeBytes(path, tenEntries());
+    QLockFile otherCopy(path + ".lock");
+    ASSERT_TRUE(otherCopy.tryLock(0));
+    ScriptedHighScoreDialogs dialogs;
+    dialogs.names.push_back(QStringLiteral("Ann"));
+    // Nothing else runs the event loop: the other copy lets go only if the wait keeps it turning.
+    QTimer::singleShot(0, [&] { otherCopy.unlock(); });
+    int waits = 0;
+    platform::setWaitObserver([&](int) { ++waits; });
+    platform::setWaitScale(0.01);
+    gScore = 5500;
+    EXPECT_NO_THROW(CheckHighScore(QStringLiteral("HiScores"), form));
+    platform::setWaitScale(1.0);
+    platform::setWaitObserver(nullptr);
+
+    EXPECT_GE(waits, 1);
+    const QStringList entries = entriesOf(readBytes(path));
+    ASSERT_EQ(entries.size(), 10);
+    EXPECT_EQ(entries[5], QStringLiteral("Ann, 5500"));
+    EXPECT_EQ(dialogs.tablesShown.size(), 1u);
+    EXPECT_FALSE(QFileInfo::exists(path + ".lock"));
+}
+
+TEST_F(HighScores, ATableAnotherCopyNeverLetsGoIsToldAndLeftAsItWas)
+{
+    HighScoreTestForm form(QStringLiteral("frmStackjack"));
+    const QString path = folder.file("HiScores60.Txt");
+    writeBytes(path, tenEntries());
+    QLockFile otherCopy(path + ".lock");
+    ASSERT_TRUE(otherCopy.tryLock(0));
+    ScriptedHighScoreDialogs dialogs;
+    dialogs.names.push_back(QStringLiteral("Ann"));
+    ScriptedMessageBoxes boxes;
+    boxes.expect(platform::vbOK);
+    InstantWaits waits;
+    gGameTitle = QStringLiteral("Stackjack!");
+    gScore = 5500;
+    EXPECT_NO_THROW(CheckHighScore(QStringLiteral("HiScores"), form));
+
+    ASSERT_EQ(boxes.shown().size(), 1u);
+    EXPECT_EQ(boxes.shown()[0].prompt, QStringLiteral("Another copy of the game is using the High Score Table. "
+                                                      "Your score could not be recorded."));
+    EXPECT_EQ(boxes.shown()[0].style, platform::vbExclamation);
+    EXPECT_EQ(boxes.shown()[0].title, QStringLiteral("Stackjack!"));
+    EXPECT_FALSE(waits.waits().empty());
+    EXPECT_EQ(readBytes(path), tenEntries());
+    EXPECT_TRUE(dialogs.tablesShown.empty());
+}
+
 TEST_F(HighScores, EveryNameReadsBackAsTypedAndStaysOnItsLine)
 {
     HighScoreTestForm form(QStringLiteral("frmStackjack"));
@@ -328,17 +399,19 @@ TEST_F(HighScores, EveryNameReadsBackAsTypedAndStaysOnItsLine)
     const QString utf8Name = QStringLiteral("\u0141ukasz \u05e9\u05dc\u05d5\u05dd \U0001F600");
     // An older table: Latin-1 name, CR-only line ends.
     writeBytes(path, "Jos\xe9, 9000\rBo, 8000\r\r");
-    dialogs.names = {utf8Name, QStringLiteral("Line\nFeed\tTab")};
+    // Line and paragraph separators would draw the name over the next row of the viewer.
+    dialogs.names = {utf8Name, QStringLiteral("Line\nFeed\tTab"), QStringLiteral("Line\u2028Para\u2029End")};
 
-    gScore = 8500;
-    CheckHighScore(QStringLiteral("HiScores"), form);
-    gScore = 8200;
-    CheckHighScore(QStringLiteral("HiScores"), form);
+    for (const std::int32_t score : {8500, 8200, 8100}) {
+        gScore = score;
+        CheckHighScore(QStringLiteral("HiScores"), form);
+    }
 
     const QString expected = QStringLiteral("Jos\u00e9, 9000\r\n") + utf8Name +
-                             QStringLiteral(", 8500\r\nLine Feed Tab, 8200\r\nBo, 8000\r\n\r\n");
+                             QStringLiteral(", 8500\r\nLine Feed Tab, 8200\r\nLine Para End, 8100\r\n"
+                                            "Bo, 8000\r\n\r\n");
     EXPECT_EQ(QString::fromUtf8(readBytes(path)), expected);
-    EXPECT_EQ(dialogs.tablesShown.size(), 2u);
+    EXPECT_EQ(dialogs.tablesShown.size(), 3u);
     gScore = 50; // the table still reads: four entries, so a lower score has no place and is no error
     EXPECT_NO_THROW(CheckHighScore(QStringLiteral("HiScores"), form));
 }

@@ -1,6 +1,7 @@
 #include "DuettoWindowFixture.h"
 
 #include "core/cards/ImageList.h"
+#include "support/FileSizeLimit.h"
 #include "support/Screenshot.h"
 #include "platform/Twips.h"
 
@@ -123,11 +124,12 @@ TEST_F(DuettoWindowTest, AClearThatCannotWriteTheTableIsToldAndKeepsTheLabel)
 {
     entry(form, "mnu60")->trigger();
     const QString caption = form->lblHighScore->caption();
-    gAppPath = folder.file(QStringLiteral("gone"));
     ScriptedMessageBoxes boxes;
     boxes.expect(platform::vbYes).expect(platform::vbOK);
-    form->mnuClear_Click();
-    gAppPath = folder.path();
+    {
+        FileSizeLimit full(0);
+        form->mnuClear_Click();
+    }
     ASSERT_EQ(boxes.shown().size(), 2u);
     EXPECT_TRUE(boxes.shown()[1].prompt.startsWith(QStringLiteral("Unable to clear the High Scores")));
     EXPECT_EQ(boxes.shown()[1].icon(), int(platform::vbExclamation));

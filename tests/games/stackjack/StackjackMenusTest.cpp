@@ -5,6 +5,7 @@
 #include "core/scores/frmHighScores.h"
 #include "games/stackjack/frmStackjackCustomScoring.h"
 #include "platform/TextFile.h"
+#include "support/FileSizeLimit.h"
 #include "support/HighScoreTableText.h"
 #include "support/MenuEntry.h"
 #include "support/ModalDialogs.h"
@@ -263,10 +264,11 @@ TEST_F(StackjackMenusTest, ClearingResetsOnlyTheTableOfTheLimitInForce)
 
     // A table that cannot be written is told; the label keeps what it showed.
     form->timeLimitEntry(15)->trigger();
-    gAppPath = folder.file(QStringLiteral("gone"));
     boxes.expect(platform::vbYes).expect(platform::vbOK);
-    entry("mnuClearHighScores")->trigger();
-    gAppPath = folder.path();
+    {
+        FileSizeLimit full(0);
+        entry("mnuClearHighScores")->trigger();
+    }
     ASSERT_EQ(boxes.shown().size(), 3u);
     EXPECT_TRUE(boxes.shown()[2].prompt.startsWith(QStringLiteral("Unable to clear the High Scores")));
     EXPECT_EQ(boxes.shown()[2].icon(), int(platform::vbExclamation));
