@@ -24,21 +24,40 @@ QString ItemReader::next()
     if (atEnd())
         return QString();
     // The item runs to a comma outside double quotes or to the line end; quotes are dropped and keep
-    // the blanks they hold, other items lose their surrounding blanks.
+    // the blanks they hold (a doubled one inside gives one quote), other items lose their surrounding
+    // blanks.
     const QStringView all(m_text);
     const qsizetype size = all.size();
     const qsizetype start = m_pos;
+    const QChar quote = QLatin1Char('"');
+    auto doubledQuoteAt = [&all, quote](qsizetype i, qsizetype end) { return i + 1 < end && all[i + 1] == quote; };
     bool quoted = false;
     bool wasQuoted = false;
     qsizetype i = start;
     for (; i < size && !isLineEnd(all[i]) && (quoted || all[i] != QLatin1Char(',')); ++i) {
-        if (all[i] == QLatin1Char('"')) {
+        if (all[i] != quote)
+            continue;
+        if (quoted && doubledQuoteAt(i, size))
+            ++i;
+        else
             quoted = !quoted;
-            wasQuoted = true;
-        }
+        wasQuoted = true;
     }
-    const QStringView raw = all.sliced(start, i - start);
-    QString item = wasQuoted ? raw.toString().remove(QLatin1Char('"')) : raw.trimmed().toString();
+    QString item;
+    if (wasQuoted) {
+        item.reserve(i - start);
+        quoted = false;
+        for (qsizetype j = start; j < i; ++j) {
+            if (all[j] != quote)
+                item += all[j];
+            else if (quoted && doubledQuoteAt(j, i))
+                item += all[++j];
+            else
+                quoted = !quoted;
+        }
+    } else {
+        item = all.sliced(start, i - start).trimmed().toString();
+    }
 
     m_itemAfterComma = i < size && all[i] == QLatin1Char(',');
     if (m_itemAfterComma) {
@@ -50,6 +69,16 @@ QString ItemReader::next()
         m_pos = size;
     }
     return item;
+}
+
+QString asItem(const QString& text)
+{
+    const QChar quote = QLatin1Char('"');
+    if (!text.contains(QLatin1Char(',')) && !text.contains(quote) && text.trimmed() == text)
+        return text;
+    QString item = text;
+    item.replace(quote, QStringLiteral("\"\""));
+    return quote + item + quote;
 }
 
 } // namespace platform

@@ -5,7 +5,8 @@ namespace platform {
 
 // Sequential reading of items from a text file's contents, as the settings and saved-game readers expect:
 // an item ends at a comma or a line end, blanks around it are dropped, an empty line gives an empty item.
-// A value in double quotes may hold commas. CR LF and LF line ends read the same.
+// A value in double quotes may hold commas and blanks, and a doubled quote inside it is one quote.
+// CR LF and LF line ends read the same.
 class ItemReader {
 public:
     explicit ItemReader(const QString& contents);
@@ -22,5 +23,9 @@ private:
     qsizetype m_pos = 0;
     bool m_itemAfterComma = false; // a comma just read starts one more item, an empty one at a line end
 };
+
+// The text as one item that the reader gives back whole: unchanged when it would read back so, otherwise
+// in double quotes with each quote inside doubled. The text must hold no line end.
+QString asItem(const QString& text);
 
 } // namespace platform

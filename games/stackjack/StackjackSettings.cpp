@@ -155,7 +155,8 @@ void CheckForCustom()
 {
     gCustomScoring = !(gMinTimeBonus == StackjackDefaults::MinTimeBonus &&
                        gMaxTimeBonus == StackjackDefaults::MaxTimeBonus &&
-                       gStackjackBonusScore == StackjackDefaults::BonusScore && gPassesLeft == SettingsDefaults::CardsToPass);
+                       gStackjackBonusScore == StackjackDefaults::BonusScore &&
+                       gCardsToPass == SettingsDefaults::CardsToPass);
 }
 
 } // namespace stackjack

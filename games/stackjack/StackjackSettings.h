@@ -110,8 +110,9 @@ struct SettingsSaveResult {
 // The close: writes CurrentSettings().
 SettingsSaveResult SaveSettingsOnClose(const WindowPlacement& placement);
 
-// gCustomScoring: any multiplier, the bonus score or the passes (gPassesLeft) away from the built-in
-// values. The wait and the count-down do not count.
+// gCustomScoring: any multiplier, the bonus score or the passes per round (gCardsToPass) away from the
+// built-in values. The wait and the count-down do not count, nor the passes left: a refused entry sets
+// them to a bound while the passes a game deals with stay as they were.
 void CheckForCustom();
 
 } // namespace stackjack

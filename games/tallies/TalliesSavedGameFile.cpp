@@ -90,7 +90,9 @@ QByteArray SavedGameText(const QString& UserName)
     text += QStringLiteral("[Custom]\r\n") + custom + QStringLiteral("\r\n");
     const QString name =
         UserName.isEmpty() ? QStringLiteral("an anonymous user") : platform::withoutControlCharacters(UserName);
-    text += QStringLiteral("[UserName]\r\n") + name + QStringLiteral("\r\n");
+    // A name with a comma, a quote or blanks at an end is quoted so that it reads back whole; any other
+    // is written as older files have it.
+    text += QStringLiteral("[UserName]\r\n") + platform::asItem(name) + QStringLiteral("\r\n");
     appendDeck(text, QStringLiteral("[Round 1 Deck]"), gTalliesRound1Deck);
     if (recorded(gTalliesRound2Deck))
         appendDeck(text, QStringLiteral("[Round 2 Deck]"), gTalliesRound2Deck);

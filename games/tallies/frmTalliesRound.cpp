@@ -266,15 +266,11 @@ void frmTallies::mnuTakeScore_Click()
 
 void frmTallies::replayLastGame()
 {
-    // The recorded decks belong to the goal and time limit they were dealt under: the heading, the
-    // table the score goes into and a later save must be theirs, whatever the menus say now.
-    const TalliesRecordedOptions recorded = gTalliesRecordedOptions;
-    if (recorded.cardGoal != 0) {
-        if (recorded.cardGoal != gCardGoal)
-            chooseCardGoal(recorded.cardGoal);
-        if (recorded.timeLimit != gTimeLimit)
-            chooseTimeLimit(recorded.timeLimit);
-    }
+    // The recorded decks hold the cards of the goal they were dealt under, so the goal (its heading
+    // and table) goes back to it. The time limit is the player's own: a replay runs at the one in force.
+    const int recordedGoal = gTalliesRecordedOptions.cardGoal;
+    if (recordedGoal != 0 && recordedGoal != gCardGoal)
+        chooseCardGoal(recordedGoal);
     gTalliesReplay = true;
     cmdPlay_Click();
 }

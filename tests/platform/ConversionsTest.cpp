@@ -77,3 +77,20 @@ TEST(ItemReader, QuotedItemsKeepCommasAndBlanks)
     EXPECT_EQ(r.next(), QStringLiteral("2"));
     EXPECT_TRUE(r.atEnd());
 }
+
+TEST(ItemReader, AnyOneLineTextWrittenAsAnItemReadsBackWhole)
+{
+    const QString texts[] = {"Ann",  "Smith, John \"Ace\"", "\"Ace\"", "a\"b", "\"", "\"\"", ",", " a ",
+                             "  ",   "x, \"y\", z",          "",        "Jos\u00e9 \u0141ukasz"};
+    for (const QString& text : texts) {
+        SCOPED_TRACE(text.toStdString());
+        ItemReader r(QStringLiteral("[Name]\r\n") + asItem(text) + QStringLiteral("\r\n[Next], 1\r\n"));
+        QStringList items;
+        while (!r.atEnd())
+            items << r.next();
+        EXPECT_EQ(items, (QStringList{"[Name]", text, "[Next]", "1"}));
+    }
+    // What needs no quotes is written as it is; inside quotes a quote is doubled.
+    EXPECT_EQ(asItem(QStringLiteral("Ann Lee")), QStringLiteral("Ann Lee"));
+    EXPECT_EQ(asItem(QStringLiteral("Smith, John \"Ace\"")), QStringLiteral("\"Smith, John \"\"Ace\"\"\""));
+}

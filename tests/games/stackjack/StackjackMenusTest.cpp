@@ -302,6 +302,38 @@ TEST_F(StackjackMenusTest, AGameUnderUserOptionsIsMarkedInTheHallOfFame)
     EXPECT_TRUE(form->mnuCustom->isEnabled());
 }
 
+TEST_F(StackjackMenusTest, ARefusedPassesEntryThenCancelLeavesADefaultGameUnmarked)
+{
+    std::vector<QString> shown;
+    answerModal([this] { form->mnuCustom->trigger(); },
+                [&shown](QWidget* modal) {
+                    auto* dialog = qobject_cast<frmStackjackCustomScoring*>(modal);
+                    ASSERT_NE(dialog, nullptr);
+                    dialog->txtNumberOfCardsToPass->setText(QStringLiteral("-1"));
+                    ScriptedMessageBoxes boxes;
+                    boxes.expect(platform::vbOK);
+                    dialog->cmdOK->click();
+                    for (const platform::MessageBoxCall& call : boxes.shown())
+                        shown.push_back(call.prompt);
+                    EXPECT_TRUE(dialog->isVisible());
+                    dialog->cmdCancel->click();
+                });
+    EXPECT_EQ(shown, std::vector<QString>{QStringLiteral("Sorry, you cannot pass fewer than 0 cards.")});
+    EXPECT_EQ(gCardsToPass, 1);
+    EXPECT_FALSE(gCustomScoring);
+
+    play();
+    EXPECT_TRUE(form->cmdPass->isEnabled()); // the game deals its one pass a round
+    lay({13, 1, 13, 1, 13, 1, 13, 1, 13, 1});
+    hits({0, 0, 1, 1, 2, 2, 3, 3, 4, 4});
+    ASSERT_EQ(gScore, 300000);
+    form->cmdGiveUp->click();
+    form->cmdGiveUp->click();
+    form->cmdGiveUp->click(); // the bonus round, which 300,000 reached
+    ASSERT_EQ(caption(), QStringLiteral("Stackjack!: Game Over"));
+    EXPECT_TRUE(table().startsWith("Tester, 300000\r\n")) << table().left(40).toStdString();
+}
+
 TEST_F(StackjackMenusTest, NoToTheQuitQuestionGoesBackToARoundThePlayerHadPaused)
 {
     play();

@@ -284,11 +284,12 @@ TEST_F(StackjackSettingsTest, CustomIsAnyScoringValueOffItsDefaultButNotTheWaitO
         {[] { gMinTimeBonus = 99; }, true},
         {[] { gMaxTimeBonus = 301; }, true},
         {[] { gStackjackBonusScore = 199999; }, true},
-        {[] { gPassesLeft = 0; }, true},
+        {[] { gCardsToPass = 0; }, true},
+        {[] { gPassesLeft = 0; }, false}, // the passes left in a round are no option
     };
     for (const auto& [change, custom] : cases) {
         SetUp();
-        gPassesLeft = 1;
+        gCardsToPass = gPassesLeft = 1;
         change();
         CheckForCustom();
         EXPECT_EQ(gCustomScoring, custom);

@@ -356,14 +356,50 @@ TEST_F(TalliesSavedGameTest, AFileThatOpeningWouldRefuseIsNeverWritten)
     EXPECT_FALSE(QFile::exists(path));
 }
 
-TEST_F(TalliesSavedGameTest, ANameWithACommaIsSavedWholeAndReadBackToTheComma)
+TEST_F(TalliesSavedGameTest, ANameWithCommasQuotesOrOuterBlanksReadsBackWholeAndOlderFilesReadAsBefore)
 {
+    struct Case {
+        const char* name;
+        const char* written; // the name's line in the file
+    };
+    const Case cases[] = {
+        {"Smith, John \"Ace\"", "\"Smith, John \"\"Ace\"\"\""},
+        {"Ann", "Ann"}, // as every file had it before
+        {"O'Brien-Smith Jr.", "O'Brien-Smith Jr."},
+        {"\"Ace\"", "\"\"\"Ace\"\"\""},
+        {"Bob \"Ace\" Jones", "\"Bob \"\"Ace\"\" Jones\""},
+        {"\"", "\"\"\"\""},
+        {"a,,b,", "\"a,,b,\""},
+        {",", "\",\""},
+        {"  Ann  ", "\"  Ann  \""},
+        {" ", "\" \""},
+        {"[Round 1 Deck]", "[Round 1 Deck]"},
+    };
     playGame(11, false);
-    ASSERT_TRUE(SaveLastGame(folder.file("comma.tgm"), QStringLiteral("Smith, Ann")));
-    EXPECT_TRUE(fileBytes(folder.file("comma.tgm")).contains("\r\nSmith, Ann\r\n"));
+    const std::vector<CardCode> savedRound1 = gTalliesRound1Deck;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const QString name = QString::fromLatin1(c.name);
+        ASSERT_TRUE(SaveLastGame(folder.file("named.tgm"), name));
+        EXPECT_TRUE(fileBytes(folder.file("named.tgm")).contains("\r\n[UserName]\r\n" + QByteArray(c.written) + "\r\n"))
+            << fileBytes(folder.file("named.tgm")).left(110).constData();
+        boxes.expect(platform::vbOK);
+        ASSERT_TRUE(ReadSavedGame(folder.file("named.tgm"), window.hooks()));
+        EXPECT_TRUE(boxes.shown().back().prompt.startsWith(QStringLiteral("This game was saved by ") + name +
+                                                            QStringLiteral(". He or she")))
+            << boxes.shown().back().prompt.toStdString();
+    }
+
+    // Files written before names were quoted open as they always did: a comma still ends the name
+    // there, and the rest is skipped as an item that names no section.
+    ASSERT_TRUE(SaveLastGame(folder.file("named.tgm"), QStringLiteral("Ann")));
+    QByteArray older = fileBytes(folder.file("named.tgm"));
+    older.replace("[UserName]\r\nAnn\r\n", "[UserName]\r\nSmith, John \"Ace\"\r\n");
+    writeBytes(folder.file("older.tgm"), older);
     boxes.expect(platform::vbOK);
-    ASSERT_TRUE(ReadSavedGame(folder.file("comma.tgm"), window.hooks()));
-    EXPECT_TRUE(boxes.shown()[0].prompt.startsWith(QStringLiteral("This game was saved by Smith. He or she")));
+    ASSERT_TRUE(ReadSavedGame(folder.file("older.tgm"), window.hooks()));
+    EXPECT_TRUE(boxes.shown().back().prompt.startsWith(QStringLiteral("This game was saved by Smith. He or she")));
+    EXPECT_EQ(gTalliesRound1Deck, savedRound1);
 }
 
 TEST_F(TalliesSavedGameTest, TheCommandLineGameOpensAtTheFirstActivationOnly)

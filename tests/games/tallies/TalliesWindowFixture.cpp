@@ -44,18 +44,18 @@ QDateTime TalliesWindowTest::at(const char* time)
     return QDateTime(QDate(2024, 5, 17), QTime::fromString(QLatin1String(time), QStringLiteral("hh:mm:ss")));
 }
 
-void TalliesWindowTest::writeLowTable()
+void TalliesWindowTest::writeLowTable(const QString& table)
 {
     QByteArray text;
     for (int i = 0; i < 10; ++i)
         text += "Corvanta, " + QByteArray::number(1000 - i * 100) + "\r\n";
     text += "\r\n";
-    ASSERT_TRUE(platform::writeFileAtomically(folder.file(QStringLiteral("HiScores90_11.Txt")), text));
+    ASSERT_TRUE(platform::writeFileAtomically(folder.file(table), text));
 }
 
-QString TalliesWindowTest::tableText() const
+QString TalliesWindowTest::tableText(const QString& table) const
 {
-    return QString::fromLatin1(readBytes(folder.file(QStringLiteral("HiScores90_11.Txt"))));
+    return QString::fromLatin1(readBytes(folder.file(table)));
 }
 
 void TalliesWindowTest::tick(int seconds)

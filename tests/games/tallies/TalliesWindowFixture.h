@@ -21,9 +21,10 @@ protected:
     void SetUp() override;
     void TearDown() override;
 
-    // Writes the high-score table of 90 seconds and goal 11 with ten low entries, so any game enters.
-    void writeLowTable();
-    QString tableText() const;
+    // Writes a high-score table (by default that of 90 seconds and goal 11) with ten low entries, so
+    // any game enters.
+    void writeLowTable(const QString& table = QStringLiteral("HiScores90_11.Txt"));
+    QString tableText(const QString& table = QStringLiteral("HiScores90_11.Txt")) const;
 
     // One second of the round clock, as Timer1 ticks it (it must be running).
     void tick(int seconds = 1);

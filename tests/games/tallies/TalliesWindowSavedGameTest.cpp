@@ -129,38 +129,46 @@ TEST_F(TalliesWindowSavedGameTest, TheLastGameIsSavedAndOpenedFromTheMenuAndRepl
     EXPECT_EQ(boxes.shown().size(), 1u);
 }
 
-TEST_F(TalliesWindowSavedGameTest, ReplayPlaysTheRecordedDecksUnderTheirGoalAndTimeLimit)
+TEST_F(TalliesWindowSavedGameTest, ReplayDealsTheRecordedDecksUnderTheirGoalAndTheTimeLimitInForce)
 {
-    writeLowTable(); // 90 seconds, goal 11: every game enters
-    const std::vector<QStringList> played = playAndRecord(31);
-    ASSERT_EQ(namesAsked.size(), 1u);
+    writeLowTable(QStringLiteral("HiScores60_11.Txt")); // every game at 60 seconds and goal 11 enters
+    const std::vector<QStringList> played = playAndRecord(31); // at 90 seconds and goal 11
     entry("mnu13")->trigger();
     entry("mnu60")->trigger();
 
     click(form->cmdTakeScore); // Replay
     ASSERT_TRUE(form->gameInProgress());
+    // The decks are goal-11 decks: the goal goes back to theirs.
     EXPECT_EQ(gCardGoal, 11);
     EXPECT_TRUE(form->mnu11->isChecked());
     EXPECT_FALSE(form->mnu13->isChecked());
     EXPECT_EQ(form->lblTallies->caption(), QStringLiteral("Tallies:"));
-    EXPECT_EQ(gTimeLimit, 90);
-    EXPECT_TRUE(form->timeLimitEntry(90)->isChecked());
-    EXPECT_FALSE(form->timeLimitEntry(60)->isChecked());
+    // The time limit stays the one the player chose.
+    EXPECT_EQ(gTimeLimit, 60);
+    EXPECT_TRUE(form->timeLimitEntry(60)->isChecked());
+    EXPECT_FALSE(form->timeLimitEntry(90)->isChecked());
     EXPECT_EQ(dealt(), played[0]);
+    tick();
+    EXPECT_EQ(form->lblTime->caption(), QStringLiteral("Time: 59"));
     click(form->cmdTakeScore);
     EXPECT_EQ(dealt(), played[1]);
     click(form->cmdTakeScore);
     ASSERT_FALSE(form->gameInProgress());
 
-    // The score went into the goal-11 table, and the replay saves as a game that opens again.
-    EXPECT_EQ(namesAsked.size(), 2u);
-    EXPECT_EQ(tableText().count(QStringLiteral("Tess, ")), 2);
+    // The score went into the table of 60 seconds, and the replay saves as a game that opens again.
+    EXPECT_EQ(tableText(QStringLiteral("HiScores60_11.Txt")).count(QStringLiteral("Tess, ")), 1);
+    EXPECT_EQ(tableText().count(QStringLiteral("Tess, ")), 0);
     const QString path = folder.file(QStringLiteral("replayed.tgm"));
     ASSERT_TRUE(tallies::SaveLastGame(path, QStringLiteral("Ann")));
     const auto saved = tallies::ParseSavedGame(QString::fromLatin1(readBytes(path)));
     ASSERT_TRUE(saved.has_value());
     EXPECT_EQ(saved->cardGoal, 11);
-    EXPECT_EQ(saved->timeLimit, 90);
+    EXPECT_EQ(saved->timeLimit, 60);
+
+    // The options file keeps the player's time limit.
+    closeAndReopen();
+    EXPECT_EQ(gTimeLimit, 60);
+    EXPECT_TRUE(form->timeLimitEntry(60)->isChecked());
 }
 
 TEST_F(TalliesWindowSavedGameTest, SaveLastGameIsOffWhileAGameRunsHoweverItWasStarted)
