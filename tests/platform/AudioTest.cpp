@@ -356,13 +356,16 @@ TEST(SoundDevices, WithoutASoundDeviceSoundsAndTuneSaySoOnce)
     EXPECT_EQ(terminal.text(), said) << "both";
 }
 
-// The module the build puts beside the program resolves all it needs and makes its devices; making
-// them sets nothing up, so no sound is heard.
+// The module the build puts beside the program resolves all it needs, names the program's interface
+// and makes its devices; making them sets nothing up, so no sound is heard.
 TEST(SoundModule, TheBuiltOneLoadsAndMakesItsDevices)
 {
     QLibrary module(QCoreApplication::applicationDirPath() + QLatin1Char('/') + QLatin1String(platform::SoundModuleName));
     module.setLoadHints(QLibrary::ResolveAllSymbolsHint);
     ASSERT_TRUE(module.load()) << qPrintable(module.errorString());
+    const auto* version = reinterpret_cast<const int*>(module.resolve(platform::SoundModuleInterfaceSymbol));
+    ASSERT_NE(version, nullptr);
+    EXPECT_EQ(*version, platform::SoundModuleInterface);
     auto factory = reinterpret_cast<platform::SoundModuleFactory>(module.resolve(platform::SoundModuleEntry));
     ASSERT_NE(factory, nullptr);
     std::unique_ptr<platform::SoundModule> devices(factory());
