@@ -2,6 +2,7 @@
 
 #include "platform/AudioModule.h"
 #include "platform/AudioSequencer.h"
+#include "platform/LibraryFile.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -30,7 +31,6 @@ public:
 struct ModuleState {
     QString folder; // empty: the program's folder
     bool tried = false;
-    bool reported = false;
     QPointer<LoadedModule> loaded;
 };
 
@@ -41,6 +41,31 @@ ModuleState& state()
 }
 
 SoundModule* loadedModule() { return state().loaded ? state().loaded->devices.get() : nullptr; }
+
+// The module at `path` when it is whole and was built for this program; otherwise why not. A module
+// that fails is never called: one cut short or left from another build would take the program down.
+SoundModuleFactory moduleFactory(const QString& path, QString* fault)
+{
+    *fault = libraryFileFault(path);
+    if (!fault->isEmpty())
+        return nullptr;
+    QLibrary library(path);
+    if (!library.load()) {
+        *fault = library.errorString();
+        return nullptr;
+    }
+    const auto* version = reinterpret_cast<const int*>(library.resolve(SoundModuleInterfaceSymbol));
+    if (!version || *version != SoundModuleInterface) {
+        *fault = QStringLiteral("%1 was made for another version of the program (sound interface %2, this one uses %3)")
+                     .arg(path, version ? QString::number(*version) : QStringLiteral("unnamed"))
+                     .arg(SoundModuleInterface);
+        return nullptr;
+    }
+    auto factory = reinterpret_cast<SoundModuleFactory>(library.resolve(SoundModuleEntry));
+    if (!factory)
+        *fault = library.errorString();
+    return factory;
+}
 
 // One look per folder; a failure leaves the rest of the run silent and is named once.
 SoundModule* module()
@@ -53,13 +78,14 @@ SoundModule* module()
         return nullptr;
     s.tried = true;
     const QString folder = s.folder.isEmpty() ? QCoreApplication::applicationDirPath() : s.folder;
-    QLibrary library(folder + QLatin1Char('/') + QLatin1String(SoundModuleName));
-    auto factory = reinterpret_cast<SoundModuleFactory>(library.resolve(SoundModuleEntry));
+    const QString path = folder + QStringLiteral("/lib") + QLatin1String(SoundModuleName) + QStringLiteral(".so");
+    QString fault;
+    SoundModuleFactory factory = moduleFactory(path, &fault);
     SoundModule* devices = factory ? factory() : nullptr;
     if (!devices) {
-        if (!s.reported)
-            qInfo("Playing without sounds and music: %s", qUtf8Printable(library.errorString()));
-        s.reported = true;
+        if (fault.isEmpty())
+            fault = QStringLiteral("%1 made no sound devices").arg(path);
+        qInfo("Playing without sounds and music: %s", qUtf8Printable(fault));
         return nullptr;
     }
     s.loaded = new LoadedModule(app, devices);

@@ -2,8 +2,8 @@
 // Sounds and the background tune. Nothing here ever reports a failure to the player: a missing file,
 // a missing sound module or library, a missing sound font or no sound device at all leaves the
 // program silent and running. The devices live in the sound module (platform/AudioModule.h), loaded
-// on the first sound or tune actually played; a module that cannot be loaded is named once on the
-// terminal.
+// on the first sound or tune actually played; a module that is missing, damaged or made for another
+// version is named once on the terminal, and so is each reason the module then stays silent.
 #include <QString>
 
 namespace platform {
@@ -31,7 +31,8 @@ public:
 void setAudioHandler(AudioHandler* handler);
 
 // The folder the sound module is loaded from: the program's own folder unless set. Setting it
-// lets go of a module loaded before, so the next sound looks for it again there.
+// lets go of a module loaded before, so the next sound looks for it again there (and names
+// again one it cannot use).
 void setSoundModuleFolder(const QString& folder);
 // Whether the sound module is loaded and its devices made.
 bool soundModuleLoaded();

@@ -1,4 +1,5 @@
 #include "platform/sound/AudioFluidSynth.h"
+#include "platform/sound/SilenceNotices.h"
 
 #include <QDir>
 #include <QFile>
@@ -107,7 +108,11 @@ struct FluidTunePlayer::Synth {
     }
 };
 
-FluidTunePlayer::FluidTunePlayer() = default;
+FluidTunePlayer::FluidTunePlayer(SilenceNotices& notices, QStringList drivers)
+    : m_notices(notices), m_drivers(std::move(drivers))
+{
+}
+
 FluidTunePlayer::~FluidTunePlayer() = default;
 
 void FluidTunePlayer::start(const QString& path)
@@ -118,8 +123,10 @@ void FluidTunePlayer::start(const QString& path)
         // Set up once, on the first tune: a game without music never touches the synthesiser.
         m_tried = true;
         const QString font = findSoundFont();
-        if (font.isEmpty())
+        if (font.isEmpty()) {
+            m_notices.say(SilenceNotices::NoSoundFont);
             return;
+        }
         quietFluidSynth();
         quietAlsa();
         auto s = std::make_unique<Synth>();
@@ -130,14 +137,21 @@ void FluidTunePlayer::start(const QString& path)
         s->synth = new_fluid_synth(s->settings);
         if (!s->synth)
             return;
-        for (const QString& driver : audioDriverCandidates(s->settings)) {
+        const QStringList drivers = m_drivers.isEmpty() ? audioDriverCandidates(s->settings) : m_drivers;
+        for (const QString& driver : drivers) {
             fluid_settings_setstr(s->settings, "audio.driver", driver.toLatin1().constData());
             s->driver = new_fluid_audio_driver(s->settings, s->synth);
             if (s->driver)
                 break;
         }
-        if (!s->driver || fluid_synth_sfload(s->synth, QFile::encodeName(font).constData(), 1) == FLUID_FAILED)
+        if (!s->driver) {
+            m_notices.say(SilenceNotices::NoSoundDevice);
             return;
+        }
+        if (fluid_synth_sfload(s->synth, QFile::encodeName(font).constData(), 1) == FLUID_FAILED) {
+            m_notices.say(SilenceNotices::NoSoundFont);
+            return;
+        }
         m_synth = std::move(s);
     }
     if (!m_synth)

@@ -2,6 +2,7 @@
 #include "platform/AudioSequencer.h"
 
 #include <QString>
+#include <QStringList>
 #include <memory>
 
 namespace platform {
@@ -10,12 +11,15 @@ namespace platform {
 // empty when none is installed.
 QString findSoundFont();
 
+class SilenceNotices;
+
 // Plays the tune through FluidSynth. Nothing is set up until the first tune starts; without a sound
-// font or a sound device it stays silent for the rest of the run, and FluidSynth's own
-// messages never reach the terminal.
+// font or a sound device it stays silent for the rest of the run and says why once through
+// `notices`; FluidSynth's own messages never reach the terminal. The audio drivers are tried in the
+// order given, or when none are given the configured one, then the sound servers, then ALSA.
 class FluidTunePlayer : public TunePlayer {
 public:
-    FluidTunePlayer();
+    explicit FluidTunePlayer(SilenceNotices& notices, QStringList drivers = {});
     ~FluidTunePlayer() override;
 
     void start(const QString& path) override;
@@ -25,6 +29,8 @@ private:
     struct Synth;
     std::unique_ptr<Synth> m_synth; // null until the first start, and after a failed set-up
     bool m_tried = false;
+    SilenceNotices& m_notices;
+    QStringList m_drivers;
 };
 
 // What a tune sounds like when rendered offline, without any audio device: for checking a tune.

@@ -1,4 +1,5 @@
 #include "platform/sound/AudioWavePlayer.h"
+#include "platform/sound/SilenceNotices.h"
 
 #include <QAudioDevice>
 #include <QFileInfo>
@@ -28,7 +29,10 @@ bool hasAudioOutput()
     return !QMediaDevices::audioOutputs().isEmpty();
 }
 
-WavePlayer::WavePlayer(QObject* parent) : QObject(parent) {}
+WavePlayer::WavePlayer(SilenceNotices& notices, bool (*hasOutput)(), QObject* parent)
+    : QObject(parent), m_notices(notices), m_hasOutput(hasOutput)
+{
+}
 
 QSoundEffect* WavePlayer::effectFor(const QString& path)
 {
@@ -52,8 +56,12 @@ QSoundEffect* WavePlayer::effectFor(const QString& path)
 
 void WavePlayer::play(const QString& path)
 {
-    if (!QFileInfo(path).isFile() || !hasAudioOutput())
+    if (!QFileInfo(path).isFile())
         return;
+    if (!m_hasOutput()) {
+        m_notices.say(SilenceNotices::NoSoundDevice);
+        return;
+    }
     QSoundEffect* effect = effectFor(path);
     if (effect->status() == QSoundEffect::Error)
         return;

@@ -1,6 +1,7 @@
 #include "platform/AudioModule.h"
 #include "platform/sound/AudioFluidSynth.h"
 #include "platform/sound/AudioWavePlayer.h"
+#include "platform/sound/SilenceNotices.h"
 
 #include <QtGlobal>
 
@@ -13,10 +14,13 @@ public:
     void stopTune() override { m_synth.stop(); }
 
 private:
-    platform::WavePlayer m_waves;
-    platform::FluidTunePlayer m_synth;
+    platform::SilenceNotices m_notices; // shared: no sound device is said once for sounds and tune
+    platform::WavePlayer m_waves{m_notices};
+    platform::FluidTunePlayer m_synth{m_notices};
 };
 
 } // namespace
+
+extern "C" Q_DECL_EXPORT const int parlour_sound_module_interface = platform::SoundModuleInterface;
 
 extern "C" Q_DECL_EXPORT platform::SoundModule* parlour_create_sound_module() { return new Devices; }

@@ -2,6 +2,9 @@
 #include "platform/AudioModule.h"
 #include "platform/sound/AudioFluidSynth.h"
 #include "platform/AudioSequencer.h"
+#include "platform/LibraryFile.h"
+#include "platform/sound/AudioWavePlayer.h"
+#include "platform/sound/SilenceNotices.h"
 #include "support/SoundModules.h"
 
 #include <QCoreApplication>
@@ -9,10 +12,15 @@
 #include <QLibrary>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <memory>
+#include <cstring>
+#include <elf.h>
+#include <link.h>
+#include <sys/stat.h>
 
 namespace {
 class LoggingTunePlayer : public platform::TunePlayer {
@@ -57,18 +65,67 @@ QString writeFile(const QTemporaryDir& dir, const QString& name, const QByteArra
     return f.fileName();
 }
 
-// Counts what the program writes to the terminal while it lives.
+// Keeps what the program writes to the terminal while it lives.
 class TerminalLines {
 public:
-    TerminalLines() { s_count = 0, m_previous = qInstallMessageHandler(&TerminalLines::count); }
+    TerminalLines() { s_lines.clear(), m_previous = qInstallMessageHandler(&TerminalLines::keep); }
     ~TerminalLines() { qInstallMessageHandler(m_previous); }
-    int lines() const { return s_count; }
+    int lines() const { return int(s_lines.size()); }
+    QStringList texts() const { return s_lines; }
+    std::string text() const { return s_lines.join(QLatin1Char('\n')).toStdString(); }
+    void clear() { s_lines.clear(); }
 
 private:
-    static void count(QtMsgType, const QMessageLogContext&, const QString&) { ++s_count; }
-    static inline int s_count = 0;
+    static void keep(QtMsgType, const QMessageLogContext&, const QString& text) { s_lines << text; }
+    static inline QStringList s_lines;
     QtMessageHandler m_previous;
 };
+
+QString builtSoundModule()
+{
+    return QCoreApplication::applicationDirPath() + QStringLiteral("/lib") + QLatin1String(platform::SoundModuleName) +
+           QStringLiteral(".so");
+}
+
+QByteArray builtSoundModuleBytes()
+{
+    QFile f(builtSoundModule());
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// The ways an installed module can be damaged, each put in `folder` under the module's name.
+struct DamagedModule {
+    const char* what;
+    const char* fault; // how the terminal names it, after the file's path
+};
+const DamagedModule DamagedModules[] = {
+    {"pipe", " is not a regular file"},
+    {"folder", " is not a regular file"},
+    {"empty", " is not a library for this computer"},
+    {"text", " is not a library for this computer"},
+    {"first 20000 bytes", " is damaged: its 20000 bytes end before the parts its headers name"},
+    {"all but the last byte", " is damaged: its "},
+};
+
+// The module's path in `folder`, made damaged as `what` says.
+QString putDamagedModule(const QTemporaryDir& folder, const QString& what)
+{
+    const QString path = folder.filePath(QStringLiteral("lib") + QLatin1String(platform::SoundModuleName) + ".so");
+    const QByteArray whole = builtSoundModuleBytes();
+    if (what == QLatin1String("pipe"))
+        EXPECT_EQ(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    else if (what == QLatin1String("folder"))
+        EXPECT_TRUE(QDir(folder.path()).mkdir(QFileInfo(path).fileName()));
+    else if (what == QLatin1String("empty"))
+        writeFile(folder, QFileInfo(path).fileName(), QByteArray());
+    else if (what == QLatin1String("text"))
+        writeFile(folder, QFileInfo(path).fileName(), "not a library");
+    else if (what == QLatin1String("first 20000 bytes"))
+        writeFile(folder, QFileInfo(path).fileName(), whole.left(20000));
+    else
+        writeFile(folder, QFileInfo(path).fileName(), whole.chopped(1));
+    return path;
+}
 } // namespace
 
 TEST_F(Sequencer, SecondOpenAndPlayLetTheRunningTuneGoOn)
@@ -174,38 +231,141 @@ TEST(SoundModule, IsLoadedByTheFirstSoundThatPlaysAndHearsAllAfterIt)
                                            QStringLiteral("stop"), QStringLiteral("wave ") + click}));
 }
 
-// A folder without the module, or with a file of its name that is no library: every sound and tune
-// is silent at once, and the terminal hears of it once in the whole run, not at every sound.
-TEST(SoundModule, OneThatCannotBeLoadedLeavesTheRunSilentAndIsNamedOnce)
+// A folder without the module, with a module in it that is damaged, or with one made for another
+// version of the program: the module is never called (a pipe would hold the program for good, one cut
+// short would kill it), every sound and tune is silent at once, and the terminal names it once, not
+// at every sound.
+TEST(SoundModule, OneThatCannotBeUsedLeavesTheRunSilentAndIsNamedOnce)
 {
-    QTemporaryDir sounds, broken;
+    QTemporaryDir sounds;
     const QString click = writeFile(sounds, QStringLiteral("Click.wav"));
     const QString tune = writeFile(sounds, QStringLiteral("Corvanta.MID"), "MThd");
-    writeFile(broken, QStringLiteral("libparlour_sound.so"), "not a library");
-    TerminalLines terminal;
+    ASSERT_FALSE(builtSoundModuleBytes().isEmpty());
+    struct Case {
+        QString folder;
+        QString line;
+    };
+    std::vector<Case> cases;
+    cases.push_back({sounds.path(), QStringLiteral("Playing without sounds and music: cannot read ") + sounds.path() +
+                                        QStringLiteral("/libparlour_sound.so: No such file or directory")});
+    std::vector<std::unique_ptr<QTemporaryDir>> folders;
+    for (const DamagedModule& damage : DamagedModules) {
+        folders.push_back(std::make_unique<QTemporaryDir>());
+        const QString path = putDamagedModule(*folders.back(), QLatin1String(damage.what));
+        cases.push_back({folders.back()->path(), QStringLiteral("Playing without sounds and music: ") + path +
+                                                     QLatin1String(damage.fault)});
+    }
+    const QString other = otherInterfaceSoundModuleFolder() + QStringLiteral("/libparlour_sound.so");
+    cases.push_back({otherInterfaceSoundModuleFolder(),
+                     QStringLiteral("Playing without sounds and music: %1 was made for another version of the "
+                                    "program (sound interface %2, this one uses %3)")
+                         .arg(other)
+                         .arg(platform::SoundModuleInterface + 1)
+                         .arg(platform::SoundModuleInterface)});
     QElapsedTimer clock;
     clock.start();
-    for (const QString& folder : {sounds.path(), broken.path()}) {
-        SoundModuleFolder search(folder);
+    for (const Case& c : cases) {
+        TerminalLines terminal;
+        SoundModuleFolder search(c.folder);
         for (int i = 0; i < 3; ++i) {
             platform::playWave(click);
             platform::openMidi(tune);
             platform::playMidi();
             platform::closeMidi();
         }
-        EXPECT_FALSE(platform::soundModuleLoaded()) << qPrintable(folder);
+        EXPECT_FALSE(platform::soundModuleLoaded()) << qPrintable(c.folder);
+        ASSERT_EQ(terminal.lines(), 1) << terminal.text();
+        EXPECT_TRUE(terminal.texts().first().startsWith(c.line)) << qPrintable(terminal.texts().first());
     }
-    EXPECT_EQ(terminal.lines(), 1);
     EXPECT_LT(clock.elapsed(), 1000);
 }
 
-// The module the build puts beside the program resolves all it needs and makes its devices; making
-// them sets nothing up, so no sound is heard.
+// Only the whole module passes the look before loading; a cut anywhere shows in its headers.
+TEST(LibraryFile, OnlyAWholeLibraryOfThisComputerPasses)
+{
+    EXPECT_EQ(platform::libraryFileFault(builtSoundModule()), QString());
+    for (const DamagedModule& damage : DamagedModules) {
+        QTemporaryDir folder;
+        const QString path = putDamagedModule(folder, QLatin1String(damage.what));
+        EXPECT_EQ(platform::libraryFileFault(path).left(path.size() + int(std::strlen(damage.fault))), path + damage.fault)
+            << damage.what;
+    }
+    // Not a library but a program, or a library of the other word size.
+    QTemporaryDir folder;
+    QByteArray program = builtSoundModuleBytes();
+    const ElfW(Half) executable = ET_EXEC;
+    std::memcpy(program.data() + offsetof(ElfW(Ehdr), e_type), &executable, sizeof executable);
+    EXPECT_NE(platform::libraryFileFault(writeFile(folder, QStringLiteral("program"), program)), QString());
+    QByteArray otherClass = builtSoundModuleBytes();
+    otherClass[EI_CLASS] = char(otherClass[EI_CLASS] == ELFCLASS64 ? ELFCLASS32 : ELFCLASS64);
+    EXPECT_NE(platform::libraryFileFault(writeFile(folder, QStringLiteral("other"), otherClass)), QString());
+}
+
+// Without a sound font the tune is silent, and the terminal is told once; no sound device is set up.
+TEST(SoundDevices, WithoutASoundFontTheTuneSaysSoOnce)
+{
+    QTemporaryDir empty, sounds;
+    const QString tune = writeFile(sounds, QStringLiteral("Corvanta.MID"), "MThd");
+    ScopedEnv dataHome("XDG_DATA_HOME", QFile::encodeName(empty.path()));
+    ScopedEnv dataDirs("XDG_DATA_DIRS", QFile::encodeName(empty.path()));
+    TerminalLines terminal;
+    platform::SilenceNotices notices;
+    platform::FluidTunePlayer tunes(notices);
+    tunes.start(tune);
+    tunes.stop();
+    tunes.start(tune);
+    EXPECT_EQ(terminal.text(), "Playing without music: no usable General MIDI sound font (install timgm6mb-soundfont)");
+}
+
+// Without a sound device both the sounds and the tune are silent, and the terminal hears of it once
+// for both; the test never reaches a real device (no output to find, no driver that exists).
+TEST(SoundDevices, WithoutASoundDeviceSoundsAndTuneSaySoOnce)
+{
+    QTemporaryDir home, sounds;
+    ASSERT_TRUE(QDir(home.path()).mkpath(QStringLiteral("sounds/sf2")));
+    writeFile(home, QStringLiteral("sounds/sf2/TimGM6mb.sf2"));
+    ScopedEnv dataHome("XDG_DATA_HOME", QFile::encodeName(home.path()));
+    const QString click = writeFile(sounds, QStringLiteral("Click.wav"));
+    const QString tune = writeFile(sounds, QStringLiteral("Corvanta.MID"), "MThd");
+    const std::string said = "Playing without sound: no sound device found";
+    const auto noOutput = +[] { return false; };
+    const QStringList noDriver{QStringLiteral("no-such-driver")};
+    TerminalLines terminal;
+    {
+        platform::SilenceNotices notices;
+        platform::WavePlayer waves(notices, noOutput);
+        waves.play(click);
+        waves.play(click);
+        EXPECT_EQ(terminal.text(), said) << "sounds";
+    }
+    terminal.clear();
+    {
+        platform::SilenceNotices notices;
+        platform::FluidTunePlayer tunes(notices, noDriver);
+        tunes.start(tune);
+        tunes.start(tune);
+        EXPECT_EQ(terminal.text(), said) << "tune";
+    }
+    terminal.clear();
+    platform::SilenceNotices notices;
+    platform::WavePlayer waves(notices, noOutput);
+    platform::FluidTunePlayer tunes(notices, noDriver);
+    waves.play(click);
+    tunes.start(tune);
+    waves.play(click);
+    EXPECT_EQ(terminal.text(), said) << "both";
+}
+
+// The module the build puts beside the program resolves all it needs, names the program's interface
+// and makes its devices; making them sets nothing up, so no sound is heard.
 TEST(SoundModule, TheBuiltOneLoadsAndMakesItsDevices)
 {
     QLibrary module(QCoreApplication::applicationDirPath() + QLatin1Char('/') + QLatin1String(platform::SoundModuleName));
     module.setLoadHints(QLibrary::ResolveAllSymbolsHint);
     ASSERT_TRUE(module.load()) << qPrintable(module.errorString());
+    const auto* version = reinterpret_cast<const int*>(module.resolve(platform::SoundModuleInterfaceSymbol));
+    ASSERT_NE(version, nullptr);
+    EXPECT_EQ(*version, platform::SoundModuleInterface);
     auto factory = reinterpret_cast<platform::SoundModuleFactory>(module.resolve(platform::SoundModuleEntry));
     ASSERT_NE(factory, nullptr);
     std::unique_ptr<platform::SoundModule> devices(factory());

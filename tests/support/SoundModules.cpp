@@ -7,6 +7,8 @@
 
 QString testSoundModuleFolder() { return QCoreApplication::applicationDirPath() + QStringLiteral("/no-sound-module"); }
 
+QString otherInterfaceSoundModuleFolder() { return QStringLiteral(PARLOUR_OTHER_SOUND_MODULE_DIR); }
+
 SoundModuleFolder::SoundModuleFolder(const QString& folder)
 {
     platform::setAudioHandler(nullptr);

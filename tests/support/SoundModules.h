@@ -32,5 +32,8 @@ private:
     SoundModuleFolder m_folder;
 };
 
+// A folder holding a recording module made for another version of the program's interface with it.
+QString otherInterfaceSoundModuleFolder();
+
 // The folder every test starts with: no module in it, so no test ever loads the real devices.
 QString testSoundModuleFolder();

@@ -16,6 +16,10 @@
 #include <QGuiApplication>
 #include <QPushButton>
 #include <QScreen>
+#include <QStyle>
+#include <QStyleOptionButton>
+#include <QStyleOptionGroupBox>
+#include <QImage>
 #include <QSet>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -177,13 +181,67 @@ TEST_F(Launcher, WebSiteButtonReportsABrowserThatFails)
     }
 }
 
-TEST_F(Launcher, Screenshot)
+// The launcher as the player sees it in a pass of faces: every button whole inside the window (the
+// games' inside their frame), each caption with room in its button, the frame's caption too, and
+// the ring of faces painted clear of all of them.
+TEST_F(Launcher, ShowsEveryCaptionWholeAndTheRingOfCardsClearOfTheButtons)
 {
     platform::seedRandom(1);
     for (int tick = 0; tick < 25; ++tick) // into the pass of faces
         launcher->Timer1_Timer();
     launcher->show();
     saveScreenshot(launcher, QStringLiteral("launcher"));
+    const QImage shot = launcher->grab().toImage();
+    ASSERT_EQ(shot.size(), launcher->size() * shot.devicePixelRatio());
+    const auto inLauncher = [&](const QWidget* w) { return QRect(w->mapTo(launcher, QPoint(0, 0)), w->size()); };
+    // The share of a part of the window that is white, as a card's face is and the felt never.
+    const auto white = [&](const QRect& area) {
+        const QRect pixels(area.topLeft() * shot.devicePixelRatio(), area.size() * shot.devicePixelRatio());
+        int light = 0;
+        for (int y = pixels.top(); y <= pixels.bottom(); ++y)
+            for (int x = pixels.left(); x <= pixels.right(); ++x)
+                light += qRed(shot.pixel(x, y)) > 220 && qGreen(shot.pixel(x, y)) > 220 && qBlue(shot.pixel(x, y)) > 220;
+        return double(light) / (pixels.width() * pixels.height());
+    };
+
+    QGroupBox* frame = launcher->frmGameChoice;
+    EXPECT_TRUE(launcher->rect().contains(frame->geometry()));
+    QStyleOptionGroupBox frameOption;
+    frameOption.initFrom(frame);
+    frameOption.text = frame->title();
+    frameOption.subControls = QStyle::SC_GroupBoxLabel | QStyle::SC_GroupBoxFrame;
+    const QRect captionRoom = frame->style()->subControlRect(QStyle::CC_GroupBox, &frameOption, QStyle::SC_GroupBoxLabel, frame);
+    EXPECT_GE(captionRoom.width(), frame->fontMetrics().horizontalAdvance(frame->title()));
+    EXPECT_TRUE(frame->rect().contains(captionRoom));
+    const QRect frameInside =
+        frame->style()->subControlRect(QStyle::CC_GroupBox, &frameOption, QStyle::SC_GroupBoxContents, frame);
+
+    const QList<QPushButton*> buttons = launcher->findChildren<QPushButton*>();
+    ASSERT_EQ(buttons.size(), 9);
+    for (QPushButton* button : buttons) {
+        const QString caption = button->text();
+        EXPECT_TRUE(launcher->rect().contains(inLauncher(button))) << qPrintable(caption);
+        if (button->parentWidget() == frame) {
+            EXPECT_TRUE(frameInside.contains(button->geometry())) << qPrintable(caption);
+        }
+        QStyleOptionButton option;
+        option.initFrom(button);
+        option.text = caption;
+        const QRect room = button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
+        QString shown = caption;
+        shown.remove(QLatin1Char('&'));
+        const QFontMetrics metrics(button->font());
+        EXPECT_GE(room.width(), metrics.horizontalAdvance(shown)) << qPrintable(caption);
+        EXPECT_GE(room.height(), metrics.height()) << qPrintable(caption);
+        for (CardImage* card : launcher->imgSplashImage)
+            EXPECT_FALSE(inLauncher(card).intersects(inLauncher(button))) << qPrintable(caption);
+    }
+    for (CardImage* card : launcher->imgSplashImage) {
+        EXPECT_TRUE(launcher->rect().contains(inLauncher(card)));
+        EXPECT_FALSE(inLauncher(card).intersects(frame->geometry()));
+        EXPECT_NE(card->picture(), 0);
+        EXPECT_GT(white(inLauncher(card)), 0.5) << "a face is painted";
+    }
 }
 
 TEST_F(Launcher, StartingClearsWhatInterruptedWritesLeftInTheProgramFolder)

@@ -1,5 +1,6 @@
 // A sound module that records what reaches it instead of making a sound. It is built under the real
 // module's file name in a folder of its own, so the program loads it the way it loads the real one.
+// Built once more with PARLOUR_OTHER_SOUND_INTERFACE, it claims an interface the program does not use.
 #include "platform/AudioModule.h"
 
 #include <QStringList>
@@ -30,6 +31,12 @@ private:
 };
 
 } // namespace
+
+#ifdef PARLOUR_OTHER_SOUND_INTERFACE
+extern "C" Q_DECL_EXPORT const int parlour_sound_module_interface = platform::SoundModuleInterface + 1;
+#else
+extern "C" Q_DECL_EXPORT const int parlour_sound_module_interface = platform::SoundModuleInterface;
+#endif
 
 extern "C" Q_DECL_EXPORT platform::SoundModule* parlour_create_sound_module() { return new RecordingDevices; }
 

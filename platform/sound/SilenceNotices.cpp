@@ -1,0 +1,24 @@
+#include "platform/sound/SilenceNotices.h"
+
+#include <QtGlobal>
+
+namespace platform {
+
+void SilenceNotices::say(Reason reason)
+{
+    if (m_said[reason])
+        return;
+    m_said[reason] = true;
+    switch (reason) {
+    case NoSoundFont:
+        qInfo("Playing without music: no usable General MIDI sound font (install timgm6mb-soundfont)");
+        break;
+    case NoSoundDevice:
+        qInfo("Playing without sound: no sound device found");
+        break;
+    case ReasonCount:
+        break;
+    }
+}
+
+} // namespace platform
