@@ -30,34 +30,27 @@ QString ItemReader::next()
     const qsizetype size = all.size();
     const qsizetype start = m_pos;
     const QChar quote = QLatin1Char('"');
-    auto doubledQuoteAt = [&all, quote](qsizetype i, qsizetype end) { return i + 1 < end && all[i + 1] == quote; };
+    QString item; // with quotes taken out; made only once a quote shows
     bool quoted = false;
     bool wasQuoted = false;
     qsizetype i = start;
     for (; i < size && !isLineEnd(all[i]) && (quoted || all[i] != QLatin1Char(',')); ++i) {
-        if (all[i] != quote)
+        if (all[i] != quote) {
+            if (wasQuoted)
+                item += all[i];
             continue;
-        if (quoted && doubledQuoteAt(i, size))
-            ++i;
+        }
+        if (!wasQuoted) {
+            item = all.sliced(start, i - start).toString();
+            wasQuoted = true;
+        }
+        if (quoted && i + 1 < size && all[i + 1] == quote)
+            item += all[++i];
         else
             quoted = !quoted;
-        wasQuoted = true;
     }
-    QString item;
-    if (wasQuoted) {
-        item.reserve(i - start);
-        quoted = false;
-        for (qsizetype j = start; j < i; ++j) {
-            if (all[j] != quote)
-                item += all[j];
-            else if (quoted && doubledQuoteAt(j, i))
-                item += all[++j];
-            else
-                quoted = !quoted;
-        }
-    } else {
+    if (!wasQuoted)
         item = all.sliced(start, i - start).trimmed().toString();
-    }
 
     m_itemAfterComma = i < size && all[i] == QLatin1Char(',');
     if (m_itemAfterComma) {

@@ -24,8 +24,8 @@ void RestoreWindowSizeTw(QWidget& window, int widthTw, int heightTw);
 // it is shown: a window system may drop a state given before the window's size and place.
 void RestoreWindowState(QWidget& window, int state);
 
-// Sets the window's state when one was read, then its size unless the window is maximised; a size
-// read without the other keeps the window's own.
+// Sets the window's size unless the state read (or else the window's own) is maximised, then the state
+// when one was read; a size read without the other keeps the window's own.
 void ApplyWindowPlacement(QWidget& window, const std::optional<int>& state, const std::optional<int>& widthTw,
                           const std::optional<int>& heightTw);
 

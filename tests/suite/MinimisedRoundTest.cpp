@@ -1,11 +1,9 @@
 // Every game whose round stops while its window is minimised, through a round's end that runs for
 // real on the event loop: the window minimised at a wait of that end must not let the next round run
 // unseen, and restoring it must give that round its whole time.
+#include "GameTableFixture.h"
 #include "support/PlatformFakes.h"
 #include "support/PostedInput.h"
-#include "support/RecordingAudio.h"
-#include "core/scores/HighScores.h"
-#include "core/SuiteGlobals.h"
 #include "core/window/GameWindow.h"
 #include "games/cairnwell/frmCairnwell.h"
 #include "games/duetto/frmDuetto.h"
@@ -14,7 +12,6 @@
 #include "games/stackjack/frmStackjack.h"
 #include "games/tallies/frmTallies.h"
 #include "platform/MessageBox.h"
-#include "platform/Random.h"
 #include "platform/Timer.h"
 #include "platform/Wait.h"
 
@@ -40,15 +37,11 @@ std::function<GameWindow*()> opener()
 
 void PrintTo(const Game& game, std::ostream* os) { *os << game.title; }
 
-class MinimisedRoundTest : public ::testing::TestWithParam<Game> {
+class MinimisedRoundTest : public GameTableFixture<Game> {
 protected:
     void SetUp() override
     {
-        resetSuiteGlobals();
-        gGameTitle = QString::fromLatin1(GetParam().title);
-        gAppPath = folder.path();
-        platform::seedRandom(11);
-        setHighScoreDialogs({[](GameForm&) { return QStringLiteral("Tester"); }, [](const QString&, GameForm&) {}});
+        startRun(GetParam().title, 11);
         platform::setWaitHandler(nullptr);
         platform::setWaitScale(0.002);
         form = GetParam().open();
@@ -58,15 +51,10 @@ protected:
 
     void TearDown() override
     {
-        platform::setWaitObserver(nullptr);
-        platform::setWaitScale(1.0);
-        setHighScoreDialogs({});
+        GameTableFixture::TearDown();
         delete form;
     }
 
-    TempProgramFolder folder;
-    FakeClock clock{QDateTime(QDate(2024, 3, 9), QTime(20, 15, 0))};
-    RecordingAudio audio;
     QPointer<GameWindow> form;
 };
 

@@ -1,21 +1,17 @@
 // A window resized while a round's bonus is being counted up lays the figure out again with the rest
 // of the window: it stays under its heading, inside its box, where the count-up put it.
 #include "core/cards/CardImage.h"
-#include "core/scores/HighScores.h"
-#include "core/SuiteGlobals.h"
 #include "core/window/GameForm.h"
 #include "games/cairnwell/frmCairnwell.h"
 #include "games/duetto/frmDuetto.h"
 #include "games/gridhand/frmGridhand.h"
 #include "games/stackjack/frmStackjack.h"
 #include "platform/Label.h"
-#include "platform/Random.h"
 #include "platform/Timer.h"
 #include "platform/Wait.h"
+#include "GameTableFixture.h"
 #include "support/DeckLaying.h"
-#include "support/PlatformFakes.h"
 #include "support/PostedInput.h"
-#include "support/RecordingAudio.h"
 #include "support/Screenshot.h"
 
 #include <QPushButton>
@@ -94,27 +90,15 @@ const Game Games[] = {
      }},
 };
 
-class RoundEndLayoutTest : public ::testing::TestWithParam<Game> {
+class RoundEndLayoutTest : public GameTableFixture<Game> {
 protected:
-    void SetUp() override
-    {
-        resetSuiteGlobals();
-        gGameTitle = QLatin1String(GetParam().title);
-        gAppPath = folder.path();
-        platform::seedRandom(5);
-        setHighScoreDialogs({[](GameForm&) { return QStringLiteral("Tester"); }, [](const QString&, GameForm&) {}});
-    }
+    void SetUp() override { startRun(GetParam().title, 5); }
     void TearDown() override
     {
-        platform::setWaitObserver(nullptr);
-        platform::setWaitScale(1.0);
-        setHighScoreDialogs({});
+        GameTableFixture::TearDown();
         window.reset();
     }
 
-    TempProgramFolder folder;
-    FakeClock clock{QDateTime(QDate(2024, 3, 9), QTime(20, 15, 0))};
-    RecordingAudio audio;
     std::unique_ptr<QMainWindow> window;
 };
 
