@@ -1,5 +1,8 @@
 #include "app/GameRegistration.h"
 #include "core/launcher/frmSelect.h"
+#include "platform/Audio.h"
+
+#include "SoundModuleDigest.h"
 
 #include <QApplication>
 #include <dlfcn.h>
@@ -25,6 +28,7 @@ int main(int argc, char* argv[])
     if (fonts.joinable())
         fonts.join(); // done before the first text needs it
     QApplication::setApplicationName(QStringLiteral("Corvanta's Parlour"));
+    platform::setSoundModule(QString(), BuiltSoundModuleSha256);
     registerGames();
     auto* launcher = new frmSelect;
     launcher->show();

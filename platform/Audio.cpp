@@ -6,8 +6,8 @@
 
 #include <QCoreApplication>
 #include <QFileInfo>
-#include <QLibrary>
 #include <QPointer>
+#include <dlfcn.h>
 #include <memory>
 
 namespace platform {
@@ -21,7 +21,8 @@ AudioHandler*& handler()
 }
 
 // The module's devices, torn down with the application, before Qt's multimedia and the
-// synthesiser's threads would outlive it. The library itself stays loaded for the rest of the run.
+// synthesiser's threads would outlive it. The library itself stays loaded for the rest of the run,
+// and so does the file it was loaded from.
 class LoadedModule : public QObject {
 public:
     LoadedModule(QObject* parent, SoundModule* devices) : QObject(parent), devices(devices) {}
@@ -30,6 +31,7 @@ public:
 
 struct ModuleState {
     QString folder; // empty: the program's folder
+    QByteArray sha256;
     bool tried = false;
     QPointer<LoadedModule> loaded;
 };
@@ -42,28 +44,29 @@ ModuleState& state()
 
 SoundModule* loadedModule() { return state().loaded ? state().loaded->devices.get() : nullptr; }
 
-// The module at `path` when it is whole and was built for this program; otherwise why not. A module
-// that fails is never called: one cut short or left from another build would take the program down.
-SoundModuleFactory moduleFactory(const QString& path, QString* fault)
+// The module at `path` when it is the one built with the program; otherwise why not. Any other file
+// is never loaded: one damaged inside, cut short or made by another build could take the program down
+// as it loads or at exit, however whole its headers look.
+SoundModuleFactory moduleFactory(const QString& path, const QByteArray& sha256, QString* fault)
 {
-    *fault = libraryFileFault(path);
+    LibraryFile file(path);
+    *fault = file.fault();
     if (!fault->isEmpty())
         return nullptr;
-    QLibrary library(path);
-    if (!library.load()) {
-        *fault = library.errorString();
+    if (sha256.isEmpty() || file.sha256() != sha256) {
+        *fault = QStringLiteral("%1 is not the sound module of this build").arg(path);
         return nullptr;
     }
-    const auto* version = reinterpret_cast<const int*>(library.resolve(SoundModuleInterfaceSymbol));
-    if (!version || *version != SoundModuleInterface) {
-        *fault = QStringLiteral("%1 was made for another version of the program (sound interface %2, this one uses %3)")
-                     .arg(path, version ? QString::number(*version) : QStringLiteral("unnamed"))
-                     .arg(SoundModuleInterface);
+    // Loaded from the file whose bytes were checked, whatever has taken its name since.
+    void* library = ::dlopen(file.loaderPath().constData(), RTLD_NOW | RTLD_LOCAL);
+    if (!library) {
+        *fault = QStringLiteral("cannot load %1: %2").arg(path, QString::fromLocal8Bit(::dlerror()));
         return nullptr;
     }
-    auto factory = reinterpret_cast<SoundModuleFactory>(library.resolve(SoundModuleEntry));
+    file.keepOpen();
+    auto factory = reinterpret_cast<SoundModuleFactory>(::dlsym(library, SoundModuleEntry));
     if (!factory)
-        *fault = library.errorString();
+        *fault = QStringLiteral("%1 has no %2").arg(path, QLatin1String(SoundModuleEntry));
     return factory;
 }
 
@@ -80,7 +83,7 @@ SoundModule* module()
     const QString folder = s.folder.isEmpty() ? QCoreApplication::applicationDirPath() : s.folder;
     const QString path = folder + QStringLiteral("/lib") + QLatin1String(SoundModuleName) + QStringLiteral(".so");
     QString fault;
-    SoundModuleFactory factory = moduleFactory(path, &fault);
+    SoundModuleFactory factory = moduleFactory(path, s.sha256, &fault);
     SoundModule* devices = factory ? factory() : nullptr;
     if (!devices) {
         if (fault.isEmpty())
@@ -121,12 +124,13 @@ MidiSequencer& sequencer()
 
 void setAudioHandler(AudioHandler* h) { handler() = h; }
 
-void setSoundModuleFolder(const QString& folder)
+void setSoundModule(const QString& folder, const QByteArray& sha256)
 {
     ModuleState& s = state();
     sequencer().close();
     delete s.loaded.data();
     s.folder = folder;
+    s.sha256 = sha256.toLower();
     s.tried = false;
 }
 

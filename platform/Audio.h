@@ -2,8 +2,8 @@
 // Sounds and the background tune. Nothing here ever reports a failure to the player: a missing file,
 // a missing sound module or library, a missing sound font or no sound device at all leaves the
 // program silent and running. The devices live in the sound module (platform/AudioModule.h), loaded
-// on the first sound or tune actually played; a module that is missing, damaged or made for another
-// version is named once on the terminal, and so is each reason the module then stays silent.
+// on the first sound or tune actually played; a module that is missing, damaged or not the one built
+// with the program is named once on the terminal, and so is each reason the module then stays silent.
 #include <QString>
 
 namespace platform {
@@ -30,10 +30,12 @@ public:
 // The handler is not owned; pass nullptr to return to the real device.
 void setAudioHandler(AudioHandler* handler);
 
-// The folder the sound module is loaded from: the program's own folder unless set. Setting it
-// lets go of a module loaded before, so the next sound looks for it again there (and names
-// again one it cannot use).
-void setSoundModuleFolder(const QString& folder);
+// The sound module the program may load: the module's file in `folder` (the program's own folder
+// when empty) whose bytes have the SHA-256 `sha256` (hex), the digest the build recorded of the
+// module it made with the program; any other file there is refused without being loaded, and with
+// no digest set every one is. Setting it lets go of a module loaded before, so the next sound looks
+// for it again (and names again one it cannot use).
+void setSoundModule(const QString& folder, const QByteArray& sha256);
 // Whether the sound module is loaded and its devices made.
 bool soundModuleLoaded();
 

@@ -17,15 +17,11 @@ public:
 };
 
 // The module's file is "lib" + SoundModuleName + ".so"; it exports one C function of this name
-// and type, which makes the devices (nothing is set up before a sound or tune needs it).
+// and type, which makes the devices (nothing is set up before a sound or tune needs it). The program
+// loads only the module built with it, known by the digest of its bytes, so the two never disagree
+// on this interface.
 inline constexpr char SoundModuleName[] = "parlour_sound";
 inline constexpr char SoundModuleEntry[] = "parlour_create_sound_module";
 using SoundModuleFactory = SoundModule* (*)();
-
-// The module also exports, as a C `const int` of this name, the version of the interface above it
-// was built for. The program uses a module only when that is its own version: raise it with every
-// change to SoundModule or the factory, so a module left from another build is refused, not called.
-inline constexpr char SoundModuleInterfaceSymbol[] = "parlour_sound_module_interface";
-inline constexpr int SoundModuleInterface = 1;
 
 } // namespace platform

@@ -1,5 +1,6 @@
 #include "platform/LibraryFile.h"
 
+#include <QCryptographicHash>
 #include <QFile>
 #include <cerrno>
 #include <cstring>
@@ -33,19 +34,6 @@ bool inside(quint64 offset, quint64 count, quint64 each, quint64 size)
     return each == 0 || count <= (size - offset) / each;
 }
 
-class Descriptor {
-public:
-    explicit Descriptor(int fd) : fd(fd) {}
-    ~Descriptor()
-    {
-        if (fd >= 0)
-            ::close(fd);
-    }
-    Descriptor(const Descriptor&) = delete;
-    Descriptor& operator=(const Descriptor&) = delete;
-    const int fd;
-};
-
 bool readAt(int fd, void* into, size_t length, off_t offset)
 {
     auto* bytes = static_cast<char*>(into);
@@ -60,28 +48,12 @@ bool readAt(int fd, void* into, size_t length, off_t offset)
     return true;
 }
 
-} // namespace
-
-QString libraryFileFault(const QString& path)
+// Why the open file `fd` of `size` bytes, named `path`, is not a whole library for this machine.
+QString elfFault(const QString& path, int fd, quint64 size)
 {
-    const QByteArray name = QFile::encodeName(path);
-    struct stat info {};
-    // Looked at by name first, so a pipe or a device is never opened.
-    if (::stat(name.constData(), &info) != 0)
-        return QStringLiteral("cannot read %1: %2").arg(path, QString::fromLocal8Bit(std::strerror(errno)));
-    if (!S_ISREG(info.st_mode))
-        return QStringLiteral("%1 is not a regular file").arg(path);
-    const Descriptor file(::open(name.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
-    if (file.fd < 0)
-        return QStringLiteral("cannot read %1: %2").arg(path, QString::fromLocal8Bit(std::strerror(errno)));
-    // Swapped for something else between the look and the open.
-    if (::fstat(file.fd, &info) != 0 || !S_ISREG(info.st_mode))
-        return QStringLiteral("%1 is not a regular file").arg(path);
-    const quint64 size = quint64(info.st_size);
-
     const QString notALibrary = QStringLiteral("%1 is not a library for this computer").arg(path);
     ElfW(Ehdr) header {};
-    if (size < sizeof header || !readAt(file.fd, &header, sizeof header, 0))
+    if (size < sizeof header || !readAt(fd, &header, sizeof header, 0))
         return notALibrary;
     if (std::memcmp(header.e_ident, ELFMAG, SELFMAG) != 0 || header.e_ident[EI_CLASS] != NativeClass
         || header.e_ident[EI_DATA] != NativeData || header.e_type != ET_DYN)
@@ -95,7 +67,7 @@ QString libraryFileFault(const QString& path)
     if (!inside(header.e_phoff, header.e_phnum, sizeof(ElfW(Phdr)), size))
         return cutShort;
     std::vector<ElfW(Phdr)> segments(header.e_phnum);
-    if (!segments.empty() && !readAt(file.fd, segments.data(), segments.size() * sizeof(ElfW(Phdr)), off_t(header.e_phoff)))
+    if (!segments.empty() && !readAt(fd, segments.data(), segments.size() * sizeof(ElfW(Phdr)), off_t(header.e_phoff)))
         return cutShort;
     for (const ElfW(Phdr)& segment : segments) {
         if (segment.p_type != PT_NULL && !inside(segment.p_offset, 1, segment.p_filesz, size))
@@ -107,5 +79,68 @@ QString libraryFileFault(const QString& path)
         return cutShort;
     return {};
 }
+
+} // namespace
+
+LibraryFile::LibraryFile(const QString& path)
+{
+    const QByteArray name = QFile::encodeName(path);
+    const auto cannotRead = [&] {
+        return QStringLiteral("cannot read %1: %2").arg(path, QString::fromLocal8Bit(std::strerror(errno)));
+    };
+    struct stat info {};
+    // Looked at by name first, so a pipe or a device is never opened.
+    if (::stat(name.constData(), &info) != 0) {
+        m_fault = cannotRead();
+        return;
+    }
+    if (!S_ISREG(info.st_mode)) {
+        m_fault = QStringLiteral("%1 is not a regular file").arg(path);
+        return;
+    }
+    m_fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (m_fd < 0) {
+        m_fault = cannotRead();
+        return;
+    }
+    // Swapped for something else between the look and the open.
+    if (::fstat(m_fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        m_fault = QStringLiteral("%1 is not a regular file").arg(path);
+        return;
+    }
+    m_fault = elfFault(path, m_fd, quint64(info.st_size));
+}
+
+LibraryFile::~LibraryFile()
+{
+    if (m_fd >= 0)
+        ::close(m_fd);
+}
+
+QByteArray LibraryFile::sha256() const
+{
+    if (!m_fault.isEmpty() || m_fd < 0)
+        return {};
+    QCryptographicHash hash(QCryptographicHash::Sha256);
+    std::vector<char> chunk(64 * 1024);
+    for (off_t offset = 0;;) {
+        const ssize_t got = ::pread(m_fd, chunk.data(), chunk.size(), offset);
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0)
+            return {};
+        if (got == 0)
+            return hash.result().toHex();
+        hash.addData(QByteArrayView(chunk.data(), got));
+        offset += got;
+    }
+}
+
+QByteArray LibraryFile::loaderPath() const
+{
+    return m_fd < 0 ? QByteArray() : QByteArrayLiteral("/proc/self/fd/") + QByteArray::number(m_fd);
+}
+
+QString libraryFileFault(const QString& path) { return LibraryFile(path).fault(); }
 
 } // namespace platform

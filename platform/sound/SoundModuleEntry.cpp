@@ -21,6 +21,4 @@ private:
 
 } // namespace
 
-extern "C" Q_DECL_EXPORT const int parlour_sound_module_interface = platform::SoundModuleInterface;
-
 extern "C" Q_DECL_EXPORT platform::SoundModule* parlour_create_sound_module() { return new Devices; }

@@ -7,6 +7,8 @@
 #include "platform/sound/SilenceNotices.h"
 #include "support/SoundModules.h"
 
+#include "SoundModuleDigest.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QLibrary>
@@ -17,6 +19,7 @@
 #include <gtest/gtest.h>
 #include <memory>
 #include <cstring>
+#include <random>
 #include <elf.h>
 #include <link.h>
 #include <sys/stat.h>
@@ -86,43 +89,89 @@ QString builtSoundModule()
            QStringLiteral(".so");
 }
 
-QByteArray builtSoundModuleBytes()
+QByteArray fileBytes(const QString& path)
 {
-    QFile f(builtSoundModule());
+    QFile f(path);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
-// The ways an installed module can be damaged, each put in `folder` under the module's name.
+// Whether any part of the file at `path` is mapped into this process: a library the loader saw is.
+bool mappedHere(const QString& path)
+{
+    const QByteArray file = QFile::encodeName(QFileInfo(path).canonicalFilePath());
+    if (file.isEmpty())
+        return false;
+    QFile maps(QStringLiteral("/proc/self/maps"));
+    if (!maps.open(QIODevice::ReadOnly))
+        return false;
+    for (const QByteArray& line : maps.readAll().split('\n'))
+        if (line.endsWith(' ' + file))
+            return true;
+    return false;
+}
+
+// Every entry of the module's dynamic section made to point far outside it, the module's length and
+// headers left whole: the loader would follow them at once.
+QByteArray withDynamicSectionPointingNowhere(QByteArray module)
+{
+    ElfW(Ehdr) header;
+    std::memcpy(&header, module.constData(), sizeof header);
+    for (int i = 0; i < header.e_phnum; ++i) {
+        ElfW(Phdr) segment;
+        std::memcpy(&segment, module.constData() + header.e_phoff + i * sizeof segment, sizeof segment);
+        if (segment.p_type != PT_DYNAMIC)
+            continue;
+        const ElfW(Dyn) nowhere{DT_STRTAB, {0x7fffffff0000}};
+        for (quint64 at = segment.p_offset; at + sizeof nowhere <= segment.p_offset + segment.p_filesz; at += sizeof nowhere)
+            std::memcpy(module.data() + at, &nowhere, sizeof nowhere);
+    }
+    return module;
+}
+
+// The ways an installed module can be damaged, each put in `folder` under the module's name, made
+// from the tests' recording module; `fault` is how the terminal names it, after the file's path.
 struct DamagedModule {
     const char* what;
-    const char* fault; // how the terminal names it, after the file's path
+    const char* fault;
 };
+const char NotOfThisBuild[] = " is not the sound module of this build";
 const DamagedModule DamagedModules[] = {
     {"pipe", " is not a regular file"},
     {"folder", " is not a regular file"},
     {"empty", " is not a library for this computer"},
     {"text", " is not a library for this computer"},
-    {"first 20000 bytes", " is damaged: its 20000 bytes end before the parts its headers name"},
+    {"first 8000 bytes", " is damaged: its 8000 bytes end before the parts its headers name"},
     {"all but the last byte", " is damaged: its "},
+    // Whole in length and headers, damaged inside.
+    {"dynamic section pointing nowhere", NotOfThisBuild},
+    {"middle third zeroed", NotOfThisBuild},
+    {"one byte changed", NotOfThisBuild},
 };
 
 // The module's path in `folder`, made damaged as `what` says.
 QString putDamagedModule(const QTemporaryDir& folder, const QString& what)
 {
     const QString path = folder.filePath(QStringLiteral("lib") + QLatin1String(platform::SoundModuleName) + ".so");
-    const QByteArray whole = builtSoundModuleBytes();
+    const QString name = QFileInfo(path).fileName();
+    QByteArray module = fileBytes(recordingSoundModuleFile());
     if (what == QLatin1String("pipe"))
         EXPECT_EQ(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
     else if (what == QLatin1String("folder"))
-        EXPECT_TRUE(QDir(folder.path()).mkdir(QFileInfo(path).fileName()));
+        EXPECT_TRUE(QDir(folder.path()).mkdir(name));
     else if (what == QLatin1String("empty"))
-        writeFile(folder, QFileInfo(path).fileName(), QByteArray());
+        writeFile(folder, name, QByteArray());
     else if (what == QLatin1String("text"))
-        writeFile(folder, QFileInfo(path).fileName(), "not a library");
-    else if (what == QLatin1String("first 20000 bytes"))
-        writeFile(folder, QFileInfo(path).fileName(), whole.left(20000));
+        writeFile(folder, name, "not a library");
+    else if (what == QLatin1String("first 8000 bytes"))
+        writeFile(folder, name, module.left(8000));
+    else if (what == QLatin1String("all but the last byte"))
+        writeFile(folder, name, module.chopped(1));
+    else if (what == QLatin1String("dynamic section pointing nowhere"))
+        writeFile(folder, name, withDynamicSectionPointingNowhere(module));
+    else if (what == QLatin1String("middle third zeroed"))
+        writeFile(folder, name, module.replace(module.size() / 3, module.size() / 3, QByteArray(module.size() / 3, 0)));
     else
-        writeFile(folder, QFileInfo(path).fileName(), whole.chopped(1));
+        writeFile(folder, name, module.replace(module.size() / 2, 1, QByteArray(1, char(module[module.size() / 2] ^ 1))));
     return path;
 }
 } // namespace
@@ -228,51 +277,78 @@ TEST(SoundModule, IsLoadedByTheFirstSoundThatPlaysAndHearsAllAfterIt)
                                            QStringLiteral("stop"), QStringLiteral("wave ") + click}));
 }
 
-// A folder without the module, with a module in it that is damaged, or with one made for another
-// version of the program: the module is never called (a pipe would hold the program for good, one cut
-// short would kill it), every sound and tune is silent at once, and the terminal names it once, not
-// at every sound.
-TEST(SoundModule, OneThatCannotBeUsedLeavesTheRunSilentAndIsNamedOnce)
+// A folder without the module, with a module in it that is damaged, however whole it looks, or one of
+// another build: the module is never loaded (a pipe would hold the program for good, a damaged one
+// would kill it as it loads or at exit, one of another build could bring a runtime of its own), every
+// sound and tune is silent at once, and the terminal names it once, not at every sound.
+TEST(SoundModule, OnlyTheOneBuiltWithTheProgramIsLoadedAndAnyOtherIsNamedOnce)
 {
     QTemporaryDir sounds;
     const QString click = writeFile(sounds, QStringLiteral("Click.wav"));
     const QString tune = writeFile(sounds, QStringLiteral("Corvanta.MID"), "MThd");
-    ASSERT_FALSE(builtSoundModuleBytes().isEmpty());
+    ASSERT_GT(fileBytes(recordingSoundModuleFile()).size(), 8000);
     struct Case {
         QString folder;
+        QString path;
         QString line;
+        QByteArray sha256 = recordingSoundModuleSha256();
     };
+    const QString missing = sounds.filePath(QStringLiteral("libparlour_sound.so"));
     std::vector<Case> cases;
-    cases.push_back({sounds.path(), QStringLiteral("Playing without sounds and music: cannot read ") + sounds.path() +
-                                        QStringLiteral("/libparlour_sound.so: No such file or directory")});
+    cases.push_back({sounds.path(), missing, QStringLiteral("cannot read %1: No such file or directory").arg(missing)});
     std::vector<std::unique_ptr<QTemporaryDir>> folders;
     for (const DamagedModule& damage : DamagedModules) {
         folders.push_back(std::make_unique<QTemporaryDir>());
         const QString path = putDamagedModule(*folders.back(), QLatin1String(damage.what));
-        cases.push_back({folders.back()->path(), QStringLiteral("Playing without sounds and music: ") + path +
-                                                     QLatin1String(damage.fault)});
+        cases.push_back({folders.back()->path(), path, path + QLatin1String(damage.fault)});
     }
-    const QString other = otherInterfaceSoundModuleFolder() + QStringLiteral("/libparlour_sound.so");
-    cases.push_back({otherInterfaceSoundModuleFolder(),
-                     QStringLiteral("Playing without sounds and music: %1 was made for another version of the "
-                                    "program (sound interface %2, this one uses %3)")
-                         .arg(other)
-                         .arg(platform::SoundModuleInterface + 1)
-                         .arg(platform::SoundModuleInterface)});
+    // Eight bytes written anywhere into the first 8 KB, past the ELF header, of several copies.
+    std::mt19937 random(2024);
+    for (int copy = 0; copy < 24; ++copy) {
+        folders.push_back(std::make_unique<QTemporaryDir>());
+        QByteArray module = fileBytes(recordingSoundModuleFile());
+        const int at = std::uniform_int_distribution<int>(int(sizeof(ElfW(Ehdr))), 8192 - 8)(random);
+        for (int i = 0; i < 8; ++i)
+            module[at + i] = char(module[at + i] ^ (1 + std::uniform_int_distribution<int>(0, 254)(random)));
+        const QString path = writeFile(*folders.back(), QStringLiteral("libparlour_sound.so"), module);
+        cases.push_back({folders.back()->path(), path, path + QStringLiteral(" is ")});
+    }
+    const QString other = otherBuildSoundModuleFolder() + QStringLiteral("/libparlour_sound.so");
+    cases.push_back({otherBuildSoundModuleFolder(), other, other + QLatin1String(NotOfThisBuild)});
+    // The recording module whole, where the program knows another digest or none.
+    for (const QByteArray& known : {QByteArray(64, 'f'), QByteArray()}) {
+        folders.push_back(std::make_unique<QTemporaryDir>());
+        const QString path = writeFile(*folders.back(), QStringLiteral("libparlour_sound.so"),
+                                       fileBytes(recordingSoundModuleFile()));
+        cases.push_back({folders.back()->path(), path, path + QLatin1String(NotOfThisBuild), known});
+    }
     // A module that hangs the load (a FIFO opened for reading) shows as the test's timeout.
     for (const Case& c : cases) {
+        SCOPED_TRACE(qPrintable(c.path));
         TerminalLines terminal;
-        SoundModuleFolder search(c.folder);
+        SoundModuleFolder search(c.folder, c.sha256);
         for (int i = 0; i < 3; ++i) {
             platform::playWave(click);
             platform::openMidi(tune);
             platform::playMidi();
             platform::closeMidi();
         }
-        EXPECT_FALSE(platform::soundModuleLoaded()) << qPrintable(c.folder);
+        EXPECT_FALSE(platform::soundModuleLoaded());
+        EXPECT_FALSE(mappedHere(c.path)) << "the loader saw it";
         ASSERT_EQ(terminal.lines(), 1) << terminal.text();
-        EXPECT_TRUE(terminal.texts().first().startsWith(c.line)) << qPrintable(terminal.texts().first());
+        EXPECT_TRUE(terminal.texts().first().startsWith(QStringLiteral("Playing without sounds and music: ") + c.line))
+            << qPrintable(terminal.texts().first());
     }
+}
+
+// The program knows its module by the digest of the module built beside it.
+TEST(SoundModule, TheProgramRecordsTheDigestOfTheModuleBuiltWithIt)
+{
+    const platform::LibraryFile built(builtSoundModule());
+    ASSERT_EQ(built.fault(), QString());
+    EXPECT_EQ(built.sha256(), QByteArray(BuiltSoundModuleSha256));
+    EXPECT_EQ(built.sha256().size(), 64);
+    EXPECT_NE(built.sha256(), recordingSoundModuleSha256());
 }
 
 // Only the whole module passes the look before loading; a cut anywhere shows in its headers.
@@ -280,6 +356,8 @@ TEST(LibraryFile, OnlyAWholeLibraryOfThisComputerPasses)
 {
     EXPECT_EQ(platform::libraryFileFault(builtSoundModule()), QString());
     for (const DamagedModule& damage : DamagedModules) {
+        if (damage.fault == NotOfThisBuild)
+            continue; // whole to the look: only the digest tells
         QTemporaryDir folder;
         const QString path = putDamagedModule(folder, QLatin1String(damage.what));
         EXPECT_EQ(platform::libraryFileFault(path).left(path.size() + int(std::strlen(damage.fault))), path + damage.fault)
@@ -287,11 +365,11 @@ TEST(LibraryFile, OnlyAWholeLibraryOfThisComputerPasses)
     }
     // Not a library but a program, or a library of the other word size.
     QTemporaryDir folder;
-    QByteArray program = builtSoundModuleBytes();
+    QByteArray program = fileBytes(builtSoundModule());
     const ElfW(Half) executable = ET_EXEC;
     std::memcpy(program.data() + offsetof(ElfW(Ehdr), e_type), &executable, sizeof executable);
     EXPECT_NE(platform::libraryFileFault(writeFile(folder, QStringLiteral("program"), program)), QString());
-    QByteArray otherClass = builtSoundModuleBytes();
+    QByteArray otherClass = fileBytes(builtSoundModule());
     otherClass[EI_CLASS] = char(otherClass[EI_CLASS] == ELFCLASS64 ? ELFCLASS32 : ELFCLASS64);
     EXPECT_NE(platform::libraryFileFault(writeFile(folder, QStringLiteral("other"), otherClass)), QString());
 }
@@ -351,16 +429,13 @@ TEST(SoundDevices, WithoutASoundDeviceSoundsAndTuneSaySoOnce)
     EXPECT_EQ(terminal.text(), said) << "both";
 }
 
-// The module the build puts beside the program resolves all it needs, names the program's interface
-// and makes its devices; making them sets nothing up, so no sound is heard.
+// The module the build puts beside the program resolves all it needs and makes its devices; making
+// them sets nothing up, so no sound is heard.
 TEST(SoundModule, TheBuiltOneLoadsAndMakesItsDevices)
 {
     QLibrary module(QCoreApplication::applicationDirPath() + QLatin1Char('/') + QLatin1String(platform::SoundModuleName));
     module.setLoadHints(QLibrary::ResolveAllSymbolsHint);
     ASSERT_TRUE(module.load()) << qPrintable(module.errorString());
-    const auto* version = reinterpret_cast<const int*>(module.resolve(platform::SoundModuleInterfaceSymbol));
-    ASSERT_NE(version, nullptr);
-    EXPECT_EQ(*version, platform::SoundModuleInterface);
     auto factory = reinterpret_cast<platform::SoundModuleFactory>(module.resolve(platform::SoundModuleEntry));
     ASSERT_NE(factory, nullptr);
     std::unique_ptr<platform::SoundModule> devices(factory());
