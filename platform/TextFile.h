@@ -9,7 +9,13 @@ constexpr qint64 LargestReadableFile = 1024 * 1024;
 
 // Writes the whole file to a temporary beside it and renames it over the old one,
 // so a failed write never leaves a half-written file. Returns false on any failure,
-// a full disk included; the old file then stays as it was, and so does a read-only one.
+// a full disk included; the old file then stays as it was. A file with no write bit is one
+// the player made read-only and is refused even to root; any other process is refused a file
+// it may not write, and every process a folder in the file's place. The new file keeps the
+// old one's mode, its access ACL, and its owner and group where the process may give them.
+// A link is kept and the file it leads to replaced, beside which the temporary is made; a link
+// that leads nowhere (a loop, or more links than the system follows) is refused. Other hard
+// links to the old file keep the old contents.
 bool writeFileAtomically(const QString& path, const QByteArray& contents);
 
 // Reads a whole file; false when it cannot be opened, or when it is not a regular file
@@ -26,8 +32,9 @@ QString decodeText(const QByteArray& bytes);
 QString withoutControlCharacters(const QString& text);
 
 // Removes the temporaries that interrupted writes left in `folder`, once they are older than
-// `minimumAgeSeconds` (a write in progress elsewhere is never that old). Only names the writer itself
-// makes are touched: every other file, whatever its name, is the player's.
+// `minimumAgeSeconds` (a write in progress elsewhere is never that old), and for each link in `folder`
+// those of the file it leads to, in that file's folder. Only names the writer itself makes are touched,
+// and never a link: every other file, whatever its name, is the player's.
 void removeStaleTemporaries(const QString& folder, int minimumAgeSeconds = 600);
 
 } // namespace platform

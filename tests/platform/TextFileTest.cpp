@@ -11,9 +11,19 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <algorithm>
+#include <climits>
+#include <cstring>
+#include <grp.h>
 #include <limits>
+#include <linux/posix_acl.h>
+#include <linux/posix_acl_xattr.h>
 #include <malloc.h>
+#include <ostream>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <sys/xattr.h>
+#include <unistd.h>
+#include <vector>
 
 using namespace platform;
 
@@ -99,19 +109,275 @@ TEST(TextFile, OnlyOurOwnOldTemporariesAreRemoved)
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name), expected);
 }
 
-TEST(TextFile, AWriteLeavesOnlyItsFileAndKeepsTheOldFilesPermissions)
+namespace {
+// nobody:nogroup, the player whose files root writes, and whom a child process becomes.
+constexpr uid_t Player = 65534;
+
+struct Standing {
+    mode_t mode = 0;
+    uid_t owner = 0;
+    gid_t group = 0;
+    bool operator==(const Standing&) const = default;
+};
+
+std::ostream& operator<<(std::ostream& out, const Standing& s)
 {
+    return out << std::oct << s.mode << std::dec << ' ' << s.owner << ':' << s.group;
+}
+
+Standing standingOf(const QString& path)
+{
+    struct stat st {};
+    if (::lstat(QFile::encodeName(path).constData(), &st) != 0)
+        return {};
+    return {mode_t(st.st_mode & 07777), st.st_uid, st.st_gid};
+}
+
+// Owner before mode: a change of owner clears the set-id bits.
+bool placeFile(const QString& path, const QByteArray& bytes, const Standing& standing)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size())
+        return false;
+    f.close();
+    const QByteArray name = QFile::encodeName(path);
+    return ::chown(name.constData(), standing.owner, standing.group) == 0 &&
+           ::chmod(name.constData(), standing.mode) == 0;
+}
+
+// Every name in the folder, links that lead nowhere included, in order and apart by blanks.
+std::string namesIn(const QString& folder)
+{
+    const QDir::Filters all = QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot;
+    return QDir(folder).entryList(all, QDir::Name).join(QLatin1Char(' ')).toStdString();
+}
+
+bool makeLink(const QString& target, const QString& link)
+{
+    return ::symlink(QFile::encodeName(target).constData(), QFile::encodeName(link).constData()) == 0;
+}
+
+QByteArray linkTarget(const QString& path)
+{
+    char target[PATH_MAX];
+    const ssize_t size = ::readlink(QFile::encodeName(path).constData(), target, sizeof target);
+    return size < 0 ? QByteArray() : QByteArray(target, size);
+}
+
+enum class PlayerWrite { Written, Refused, CannotSwitch, Crashed };
+
+// The write made in a child process that has become the player: the suite run by the player, whatever
+// user runs the tests.
+PlayerWrite writeAsPlayer(const QString& path, const QByteArray& contents)
+{
+    const pid_t child = ::fork();
+    if (child == 0) {
+        const bool switched = ::setgroups(0, nullptr) == 0 && ::setgid(Player) == 0 && ::setuid(Player) == 0;
+        ::_exit(!switched ? 2 : writeFileAtomically(path, contents) ? 0 : 1);
+    }
+    int status = 0;
+    if (child < 0 || ::waitpid(child, &status, 0) != child || !WIFEXITED(status))
+        return PlayerWrite::Crashed;
+    const PlayerWrite outcomes[] = {PlayerWrite::Written, PlayerWrite::Refused, PlayerWrite::CannotSwitch};
+    return WEXITSTATUS(status) < 3 ? outcomes[WEXITSTATUS(status)] : PlayerWrite::Crashed;
+}
+} // namespace
+
+// Root may write any file, so only the mode tells which file the player made read-only.
+TEST(TextFile, AWriteKeepsTheOldFilesModeAndOwnerAndRefusesOneWithNoWriteBit)
+{
+    const Standing mine{0, ::geteuid(), ::getegid()};
+    const Standing players{0, Player, Player};
+    const struct {
+        mode_t mode;
+        Standing owner;
+        bool written;
+    } cases[] = {
+        {0444, mine, false},    {0400, mine, false},     {0640, mine, true},     {0600, mine, true},
+        {0604, mine, true},     {0644, players, true},   {0444, players, false},
+        {04750, players, true}, {02770, players, true}, // the owner given first, or the set-id bit is lost
+    };
+    for (const auto& c : cases) {
+        const Standing old{c.mode, c.owner.owner, c.owner.group};
+        SCOPED_TRACE(testing::Message() << old);
+        if (old.owner != mine.owner && ::geteuid() != 0)
+            continue; // only root gives a file away
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("HiScores60.Txt"));
+        ASSERT_TRUE(placeFile(path, "old", old));
+        writeRaw(dir.filePath(QStringLiteral("HiScores60.Txt.a1B2c3")), "a player's file");
+        EXPECT_EQ(writeFileAtomically(path, "new"), c.written);
+        EXPECT_EQ(readBytes(path), QByteArray(c.written ? "new" : "old"));
+        EXPECT_EQ(standingOf(path), old);
+        EXPECT_EQ(namesIn(dir.path()), "HiScores60.Txt HiScores60.Txt.a1B2c3");
+    }
+}
+
+TEST(TextFile, ThePlayerWritesOnlyTheFilesThePlayerMayWriteAndTheyStayThePlayers)
+{
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "only root can become the player";
+    const Standing root{0, 0, 0};
+    const Standing players{0, Player, Player};
+    const struct {
+        mode_t mode;
+        Standing owner;
+        bool written;
+        Standing after; // the owner once written: one only root could give stays the player's
+    } cases[] = {
+        {0644, players, true, players},
+        {0444, players, false, players},
+        {0644, root, false, root},
+        {0666, root, true, players},
+    };
+    for (const auto& c : cases) {
+        const Standing old{c.mode, c.owner.owner, c.owner.group};
+        SCOPED_TRACE(testing::Message() << old);
+        QTemporaryDir dir;
+        ASSERT_EQ(::chmod(QFile::encodeName(dir.path()).constData(), 0777), 0);
+        const QString path = dir.filePath(QStringLiteral("HiScores60.Txt"));
+        ASSERT_TRUE(placeFile(path, "old", old));
+        const PlayerWrite outcome = writeAsPlayer(path, "new");
+        if (outcome == PlayerWrite::CannotSwitch)
+            GTEST_SKIP() << "cannot become the player";
+        EXPECT_EQ(outcome, c.written ? PlayerWrite::Written : PlayerWrite::Refused);
+        EXPECT_EQ(readBytes(path), QByteArray(c.written ? "new" : "old"));
+        EXPECT_EQ(standingOf(path), (Standing{c.mode, c.after.owner, c.after.group}));
+        EXPECT_EQ(namesIn(dir.path()), "HiScores60.Txt");
+    }
+}
+
+TEST(TextFile, ALinkIsKeptAndOneThatLeadsNowhereIsNeverReplaced)
+{
+    using Links = std::vector<std::pair<QString, QString>>; // each name and where it points
+    // `count` links from "T" on, the last to the table itself.
+    auto chain = [](int count) {
+        Links links;
+        for (int i = 0; i < count; ++i)
+            links.emplace_back(i == 0 ? QStringLiteral("T") : QStringLiteral("L%1").arg(i),
+                               i + 1 == count ? QStringLiteral("HiScores60.Txt") : QStringLiteral("L%1").arg(i + 1));
+        return links;
+    };
+    const struct {
+        const char* what;
+        Links links;
+        bool written;
+    } cases[] = {
+        {"a link to itself", {{"T", "T"}}, false},
+        {"two links to each other", {{"T", "U"}, {"U", "T"}}, false},
+        {"more links than the system follows", chain(41), false},
+        {"as many as it follows", chain(40), true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        QTemporaryDir dir;
+        const QString table = dir.filePath(QStringLiteral("HiScores60.Txt"));
+        writeRaw(table, "old");
+        for (const auto& [name, target] : c.links)
+            ASSERT_TRUE(makeLink(target, dir.filePath(name)));
+        EXPECT_EQ(writeFileAtomically(dir.filePath(QStringLiteral("T")), "new"), c.written);
+        EXPECT_EQ(readBytes(table), QByteArray(c.written ? "new" : "old"));
+        QStringList names{QStringLiteral("HiScores60.Txt")};
+        for (const auto& [name, target] : c.links) {
+            EXPECT_EQ(linkTarget(dir.filePath(name)), QFile::encodeName(target)) << qPrintable(name);
+            names << name;
+        }
+        names.sort();
+        EXPECT_EQ(namesIn(dir.path()), names.join(QLatin1Char(' ')).toStdString());
+    }
+}
+
+// The launch clean-up looks in the program's folder only; a write through a link makes its temporary
+// beside the file linked to.
+TEST(TextFile, AWriteThroughALinkIntoAnotherFolderIsCleanedUpThere)
+{
+    QTemporaryDir programFolder;
+    QTemporaryDir elsewhere;
+    const QString table = elsewhere.filePath(QStringLiteral("Shared60.Txt"));
+    const QString link = programFolder.filePath(QStringLiteral("HiScores60.Txt"));
+    writeRaw(table, "old");
+    const QString relativeTarget = QDir(programFolder.path()).relativeFilePath(table);
+    ASSERT_TRUE(relativeTarget.startsWith(QStringLiteral("../")));
+    ASSERT_TRUE(makeLink(relativeTarget, link));
+
+    ASSERT_TRUE(writeFileAtomically(link, "new"));
+    EXPECT_EQ(readBytes(table), QByteArray("new"));
+    EXPECT_EQ(linkTarget(link), QFile::encodeName(relativeTarget));
+    EXPECT_EQ(namesIn(elsewhere.path()), "Shared60.Txt");
+
+    const QDateTime hourAgo = QDateTime::currentDateTimeUtc().addSecs(-3600);
+    for (const char* name :
+         {"Shared60.Txt.parlour-tmp-St4l3A", "Other.Txt.parlour-tmp-Zz9yX8", "Shared60.Txt.backup"}) {
+        QFile f(elsewhere.filePath(QString::fromLatin1(name)));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        ASSERT_TRUE(f.setFileTime(hourAgo, QFileDevice::FileModificationTime));
+    }
+    writeRaw(elsewhere.filePath(QStringLiteral("Shared60.Txt.parlour-tmp-F1r5h2")), "fresh");
+    ASSERT_TRUE(makeLink(QStringLiteral("Shared60.Txt.backup"),
+                         elsewhere.filePath(QStringLiteral("Shared60.Txt.parlour-tmp-L1nk00"))));
+
+    removeStaleTemporaries(programFolder.path());
+    // Only the old temporary of the file linked to goes: not a fresh one, another file's, a look-alike
+    // of the player's, nor a link of that name.
+    EXPECT_EQ(namesIn(elsewhere.path()), "Other.Txt.parlour-tmp-Zz9yX8 Shared60.Txt Shared60.Txt.backup "
+                                         "Shared60.Txt.parlour-tmp-F1r5h2 Shared60.Txt.parlour-tmp-L1nk00");
+    EXPECT_EQ(namesIn(programFolder.path()), "HiScores60.Txt");
+}
+
+namespace {
+// A POSIX access ACL as the system keeps it in its extended attribute.
+QByteArray accessAcl(std::initializer_list<posix_acl_xattr_entry> entries)
+{
+    const posix_acl_xattr_header header{POSIX_ACL_XATTR_VERSION};
+    QByteArray acl(reinterpret_cast<const char*>(&header), sizeof header);
+    for (const posix_acl_xattr_entry& e : entries)
+        acl.append(reinterpret_cast<const char*>(&e), sizeof e);
+    return acl;
+}
+
+QByteArray aclOf(const QString& path, const char* name = "system.posix_acl_access")
+{
+    char acl[1024];
+    const ssize_t size = ::lgetxattr(QFile::encodeName(path).constData(), name, acl, sizeof acl);
+    return size < 0 ? QByteArray() : QByteArray(acl, size);
+}
+
+bool setAcl(const QString& path, const QByteArray& acl, const char* name = "system.posix_acl_access")
+{
+    return ::lsetxattr(QFile::encodeName(path).constData(), name, acl.constData(), acl.size(), 0) == 0;
+}
+} // namespace
+
+TEST(TextFile, AWriteKeepsTheOldFilesAccessAclAndGainsNoneItDidNotHave)
+{
+    const std::uint32_t Anyone = ACL_UNDEFINED_ID;
+    const QByteArray playerMayWrite = accessAcl({{ACL_USER_OBJ, ACL_READ | ACL_WRITE, Anyone},
+                                                 {ACL_USER, ACL_READ | ACL_WRITE, Player},
+                                                 {ACL_GROUP_OBJ, ACL_READ, Anyone},
+                                                 {ACL_MASK, ACL_READ | ACL_WRITE, Anyone},
+                                                 {ACL_OTHER, 0, Anyone}});
+    const QByteArray folderDefault = accessAcl({{ACL_USER_OBJ, ACL_READ | ACL_WRITE, Anyone},
+                                                {ACL_USER, ACL_READ, 4242},
+                                                {ACL_GROUP_OBJ, ACL_READ, Anyone},
+                                                {ACL_MASK, ACL_READ, Anyone},
+                                                {ACL_OTHER, ACL_READ, Anyone}});
     QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("Tallies.Ini"));
-    ASSERT_TRUE(writeFileAtomically(path, "first"));
-    writeRaw(dir.filePath(QStringLiteral("Tallies.Ini.a1B2c3")), "a player's file");
-    ASSERT_TRUE(QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup));
-    ASSERT_TRUE(writeFileAtomically(path, "second"));
-    EXPECT_EQ(readBytes(path), QByteArray("second"));
-    const QFile::Permissions others = QFile::ReadGroup | QFile::WriteGroup | QFile::ReadOther | QFile::WriteOther;
-    EXPECT_EQ(QFile::permissions(path) & others, QFile::Permissions(QFile::ReadGroup));
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name),
-              (QStringList{"Tallies.Ini", "Tallies.Ini.a1B2c3"}));
+    const QString withAcl = dir.filePath(QStringLiteral("HiScores60.Txt"));
+    const QString without = dir.filePath(QStringLiteral("Tallies.Ini"));
+    writeRaw(withAcl, "old");
+    writeRaw(without, "old");
+    if (!setAcl(withAcl, playerMayWrite))
+        GTEST_SKIP() << "no ACLs on this filesystem: " << std::strerror(errno);
+    // The folder's default is what a new file would otherwise be given.
+    ASSERT_TRUE(setAcl(dir.path(), folderDefault, "system.posix_acl_default"));
+    const Standing before = standingOf(withAcl);
+    ASSERT_EQ(before.mode, mode_t(0660)); // the mask stands for the group
+
+    ASSERT_TRUE(writeFileAtomically(withAcl, "new"));
+    ASSERT_TRUE(writeFileAtomically(without, "new"));
+    EXPECT_EQ(aclOf(withAcl), playerMayWrite);
+    EXPECT_EQ(standingOf(withAcl), before);
+    EXPECT_EQ(aclOf(without), QByteArray());
 }
 
 TEST(ItemReader, CrAloneEndsALineAndATrailingCommaLeavesAnEmptyItem)
