@@ -24,13 +24,14 @@ QString ItemReader::next()
     if (atEnd())
         return QString();
     // The item runs to a comma outside double quotes or to the line end; quotes are dropped and keep
-    // the blanks they hold (a doubled one inside gives one quote), other items lose their surrounding
-    // blanks.
+    // the blanks they hold (a doubled one inside gives one quote), and the blanks around the item,
+    // outside any quotes, are dropped.
     const QStringView all(m_text);
     const qsizetype size = all.size();
     const qsizetype start = m_pos;
     const QChar quote = QLatin1Char('"');
     QString item; // with quotes taken out; made only once a quote shows
+    qsizetype quotedEnd = 0; // the item's length up to the end of its last quoted text
     bool quoted = false;
     bool wasQuoted = false;
     qsizetype i = start;
@@ -38,19 +39,27 @@ QString ItemReader::next()
         if (all[i] != quote) {
             if (wasQuoted)
                 item += all[i];
+            if (quoted)
+                quotedEnd = item.size();
             continue;
         }
         if (!wasQuoted) {
-            item = all.sliced(start, i - start).toString();
+            qsizetype first = start;
+            while (first < i && all[first].isSpace())
+                ++first;
+            item = all.sliced(first, i - first).toString();
             wasQuoted = true;
         }
         if (quoted && i + 1 < size && all[i + 1] == quote)
             item += all[++i];
         else
             quoted = !quoted;
+        quotedEnd = item.size();
     }
     if (!wasQuoted)
         item = all.sliced(start, i - start).trimmed().toString();
+    while (item.size() > quotedEnd && item.back().isSpace())
+        item.chop(1);
 
     m_itemAfterComma = i < size && all[i] == QLatin1Char(',');
     if (m_itemAfterComma) {

@@ -5,7 +5,8 @@ namespace platform {
 
 // Sequential reading of items from a text file's contents, as the settings and saved-game readers expect:
 // an item ends at a comma or a line end, blanks around it are dropped, an empty line gives an empty item.
-// A value in double quotes may hold commas and blanks, and a doubled quote inside it is one quote.
+// A value in double quotes may hold commas and blanks, and a doubled quote inside it is one quote; the
+// blanks outside the quotes are dropped as around any item.
 // CR LF and LF line ends read the same.
 class ItemReader {
 public:

@@ -32,8 +32,10 @@ void Timer::setHeld(bool held)
 
 void Timer::fire()
 {
-    if (onTimer)
-        onTimer();
+    // A held timer gives no tick by any road, so a test firing it sees what the player would.
+    if (m_held || !onTimer)
+        return;
+    onTimer();
 }
 
 void Timer::tick()

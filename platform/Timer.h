@@ -24,7 +24,7 @@ public:
     bool running() const { return m_enabled && !m_held && m_interval > 0; }
     void setHeld(bool held);
 
-    // Runs the handler as one tick would; tests drive the game clocks with it.
+    // Runs the handler as one tick would, unless the timer is held; tests drive the game clocks with it.
     void fire();
 
     // A tick due during a blocking wait is held and comes once after it, unless the timer was

@@ -54,7 +54,9 @@ bool ShuffleDeck()
 {
     try {
         for (int i = 1; i <= deckUpperBound(); ++i) {
-            const int j = RandomNumber(1, deckUpperBound());
+            // Drawing from the places not yet settled keeps every order equally likely; a draw over
+            // the whole deck favours some orders over others.
+            const int j = RandomNumber(i, deckUpperBound());
             std::swap(gDeck.at(i), gDeck.at(j));
         }
         return true;

@@ -3,7 +3,7 @@
 
 // Builds the 52 cards into gDeck: spades ace to king, then hearts, clubs, diamonds, each code with its leading blank.
 bool CreateDeck();
-// Exchanges each position in turn with a random position of the whole deck.
+// Exchanges each position in turn with a random position at or after it: every order is equally likely.
 bool ShuffleDeck();
 // A whole number from Lower to Upper inclusive.
 int RandomNumber(double Lower, double Upper);

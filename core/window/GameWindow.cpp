@@ -449,6 +449,9 @@ void GameWindow::holdRound(bool held)
     if (held == m_roundHeld)
         return;
     m_roundHeld = held;
+    // A paused round comes back as it was left: its tune waits for Resume, as its clock does.
+    if (!held && isPaused())
+        StopMidiMusic();
     for (platform::Timer* timer : m_heldWhileMinimized)
         timer->setHeld(held);
     HoldMidiMusic(held);

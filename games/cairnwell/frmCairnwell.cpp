@@ -340,14 +340,26 @@ void frmCairnwell::ShowFlushMessage(int Column)
 {
     showTable();
     repaint();
-    CardImage* card = PlayCard[Column];
-    platform::setLeftTw(lblFlush, platform::leftTw(card) + platform::widthTw(card) / 2 - platform::widthTw(lblFlush) / 2);
-    platform::setTopTw(lblFlush, platform::topTw(card) + platform::heightTw(card) / 2 - platform::heightTw(lblFlush) / 2);
-    lblFlush->show();
-    lblFlush->raise();
+    showFlushOver(PlayCard[Column], nullptr);
     repaint();
     platform::Sleep(250);
     // Hidden again once the points are paid, which follows at once.
+    hideFlush();
+}
+
+void frmCairnwell::showFlushOver(const QWidget* card, const QWidget* row)
+{
+    mFlushCard = card;
+    mFlushRow = row;
+    placeFlush();
+    lblFlush->show();
+    lblFlush->raise();
+}
+
+void frmCairnwell::hideFlush()
+{
+    mFlushCard = nullptr;
+    mFlushRow = nullptr;
     lblFlush->hide();
 }
 

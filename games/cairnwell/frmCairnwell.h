@@ -127,7 +127,7 @@ private:
     void afterClick(const cairnwell::ClickOutcome& outcome);
     void payDeckBonus();
     void takeLeftoverPenalty();
-    void penaltyOn(CardImage* image, ShapeControl* mark);
+    void penaltyOn(CardImage* image, ShapeControl* mark, const QWidget* row);
     void dealNextRound();
     void endOfGame();
     void showScore();
@@ -144,4 +144,12 @@ private:
     void placeMessages(MessagePlace place);
     void placeMessages();
     MessagePlace mMessagePlace = MessagePlace::Outline;
+
+    // lblFlush stands centred across one card while it shows: 250 twips above the top of that card's
+    // row of places, or without a row on the card's middle. Kept so that a resize puts it there again.
+    void showFlushOver(const QWidget* card, const QWidget* row);
+    void hideFlush();
+    void placeFlush();
+    const QWidget* mFlushCard = nullptr;
+    const QWidget* mFlushRow = nullptr;
 };

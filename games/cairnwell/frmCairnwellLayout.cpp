@@ -80,6 +80,7 @@ void frmCairnwell::layoutControls()
     place(frmSplash, p.splash);
     place(ScoringLabelOutline, p.outline);
     placeMessages();
+    placeFlush();
 
     centreAcross(lblRound, ScoreRectangle);
     setTopTw(lblRound, topTw(Surface) + 1680);
@@ -87,6 +88,18 @@ void frmCairnwell::layoutControls()
     centreDown(lblCardCount, UpCard[0]);
     setLeftTw(lblHighScore, leftTw(TripsRectangle));
     centreDown(lblHighScore, TempCard[0]);
+}
+
+void frmCairnwell::placeFlush()
+{
+    const QWidget* card = mFlushCard;
+    if (!card)
+        return;
+    setLeftTw(lblFlush, leftTw(card) + widthTw(card) / 2 - widthTw(lblFlush) / 2);
+    if (mFlushRow)
+        setTopTw(lblFlush, topTw(mFlushRow) - 250);
+    else
+        setTopTw(lblFlush, topTw(card) + heightTw(card) / 2 - heightTw(lblFlush) / 2);
 }
 
 void frmCairnwell::placeBevels()

@@ -444,9 +444,8 @@ void frmCairnwell::takeLeftoverPenalty()
     lblFlush->setFont(f);
     lblFlush->setCaption(figure);
     lblFlush->adjustSize();
-    platform::setTopTw(lblFlush, platform::topTw(PlayCardSelection[0]) - 250);
     for (int i : cairnwell::LeftoverColumnPlaces(table)) {
-        penaltyOn(PlayCard[i], PlayCardSelection[i]);
+        penaltyOn(PlayCard[i], PlayCardSelection[i], PlayCardSelection[0]);
         cairnwell::Place& place = table.PlayCard[i];
         if (i < cairnwell::ColumnCount) {
             place.picture = cairnwell::EmptyKey;
@@ -456,9 +455,8 @@ void frmCairnwell::takeLeftoverPenalty()
         }
         showTable();
     }
-    platform::setTopTw(lblFlush, platform::topTw(TempCardSelection[0]) - 250);
     for (int i : cairnwell::LeftoverStoragePlaces(table)) {
-        penaltyOn(TempCard[i], TempCardSelection[i]);
+        penaltyOn(TempCard[i], TempCardSelection[i], TempCardSelection[0]);
         table.TempCard[i].picture = cairnwell::EmptyKey;
         table.TempCard[i].border = 0;
         showTable();
@@ -467,19 +465,17 @@ void frmCairnwell::takeLeftoverPenalty()
     f.setPointSize(8);
     lblFlush->setFont(f);
     lblFlush->adjustSize();
-    lblFlush->hide();
+    hideFlush();
     lblMessage->hide();
 }
 
-void frmCairnwell::penaltyOn(CardImage* image, ShapeControl* mark)
+void frmCairnwell::penaltyOn(CardImage* image, ShapeControl* mark, const QWidget* row)
 {
     mark->show();
     mark->raise();
     cairnwell::AddToScore(-std::int64_t(gLeftoverPenalty));
     showScore();
-    platform::setLeftTw(lblFlush, platform::leftTw(image) + platform::widthTw(image) / 2 - platform::widthTw(lblFlush) / 2);
-    lblFlush->show();
-    lblFlush->raise();
+    showFlushOver(image, row);
     sound("Click.wav");
     repaint();
     platform::Sleep(500);

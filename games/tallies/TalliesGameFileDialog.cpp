@@ -5,6 +5,7 @@
 
 #include <QAbstractButton>
 #include <QDialogButtonBox>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QLineEdit>
 
@@ -24,9 +25,10 @@ TalliesGameFileDialog::TalliesGameFileDialog(AcceptMode mode, const Texts& texts
     setLabelText(QFileDialog::Accept, QStringLiteral("&OK"));
     setLabelText(QFileDialog::Reject, QStringLiteral("&Cancel"));
 
-    if (auto* name = findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))) {
-        name->setToolTip(texts.fileTip);
-        name->setText(QStringLiteral("*.tgm"));
+    m_name = findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+    if (m_name) {
+        m_name->setToolTip(texts.fileTip);
+        m_name->setText(QStringLiteral("*.tgm"));
     }
     if (auto* buttons = findChild<QDialogButtonBox*>(QStringLiteral("buttonBox"))) {
         for (QAbstractButton* b : buttons->buttons()) {
@@ -43,7 +45,19 @@ TalliesGameFileDialog::TalliesGameFileDialog(AcceptMode mode, const Texts& texts
         grid->addWidget(m_info, grid->rowCount(), 0, 1, grid->columnCount());
 }
 
-QString TalliesGameFileDialog::chosenFile() const { return selectedFiles().value(0); }
+void TalliesGameFileDialog::accept()
+{
+    const QString typed = m_name ? m_name->text() : QString();
+    if (typed.isEmpty())
+        return;
+    const QFileInfo info(directory().filePath(typed));
+    if (info.isDir()) {
+        setDirectory(info.absoluteFilePath());
+        return;
+    }
+    m_chosen = info.filePath();
+    QDialog::accept();
+}
 
 void TalliesGameFileDialog::addRow(QWidget* label, QWidget* field)
 {

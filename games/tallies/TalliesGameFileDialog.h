@@ -3,6 +3,8 @@
 // files, with our captions, tips and an instruction label below it.
 #include <QFileDialog>
 
+class QLineEdit;
+
 namespace platform {
 class Label;
 }
@@ -20,10 +22,14 @@ public:
     };
     TalliesGameFileDialog(AcceptMode mode, const Texts& texts, QWidget* parent);
 
-    // The chosen file; empty when none.
-    QString chosenFile() const;
+    // The chosen file: the file-name box's text as typed, in the folder shown unless it names its
+    // own; empty when none.
+    QString chosenFile() const { return m_chosen; }
 
 protected:
+    // The toolkit would read quotes in the box as a list of files and take the first: a saved game's
+    // name is the whole text. A folder's name opens that folder; an empty box does nothing.
+    void accept() override;
     // The instruction label below the chooser.
     platform::Label* infoLabel() const { return m_info; }
     // A row above the instruction for controls of the dialog's own.
@@ -32,5 +38,7 @@ protected:
 
 private:
     platform::Label* m_info = nullptr;
+    QLineEdit* m_name = nullptr;
+    QString m_chosen;
     bool m_centred = false;
 };

@@ -39,6 +39,20 @@ TEST(Timer, TicksOnlyWhileEnabledWithAnInterval)
     EXPECT_EQ(ticks, seen);
 }
 
+TEST(Timer, AHeldTimerGivesNoTickEvenWhenFired)
+{
+    platform::Timer timer(nullptr, 1000, true);
+    int ticks = 0;
+    timer.onTimer = [&] { ++ticks; };
+    timer.setHeld(true);
+    timer.fire();
+    EXPECT_EQ(ticks, 0);
+    EXPECT_TRUE(timer.enabled());
+    timer.setHeld(false);
+    timer.fire();
+    EXPECT_EQ(ticks, 1);
+}
+
 TEST(TextFile, ReplacesTheWholeFile)
 {
     QTemporaryDir dir;

@@ -78,6 +78,26 @@ TEST(ItemReader, QuotedItemsKeepCommasAndBlanks)
     EXPECT_TRUE(r.atEnd());
 }
 
+TEST(ItemReader, BlanksOutsideTheQuotesAreDroppedAndBlanksInsideKept)
+{
+    const std::pair<const char*, QStringList> cases[] = {
+        {"   \"Zed\"", {"Zed"}},
+        {"\"Zed\"   ,2", {"Zed", "2"}},
+        {" \t\" Zed \" \t\r\n", {" Zed "}},
+        {"  \"\"  ,", {"", ""}},
+        {"  Ann \"Lee\"  ", {"Ann Lee"}}, // text beside the quotes stays, blanks between included
+        {"  \"Ann\" Lee  ", {"Ann Lee"}},
+        {"\"a\"  \"b\"", {"a  b"}},
+    };
+    for (const auto& [text, expected] : cases) {
+        ItemReader r(QString::fromLatin1(text));
+        QStringList items;
+        while (!r.atEnd())
+            items << r.next();
+        EXPECT_EQ(items, expected) << text;
+    }
+}
+
 TEST(ItemReader, AnyOneLineTextWrittenAsAnItemReadsBackWhole)
 {
     const QString texts[] = {"Ann",  "Smith, John \"Ace\"", "\"Ace\"", "a\"b", "\"", "\"\"", ",", " a ",

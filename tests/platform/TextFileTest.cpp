@@ -388,7 +388,7 @@ TEST(ItemReader, CrAloneEndsALineAndATrailingCommaLeavesAnEmptyItem)
         {"a,", {"a", ""}},
         {"\n", {""}},
         {"", {}},
-        {"\"x\"y, \"\" ", {"xy", "  "}}, // blanks beside quotes are kept
+        {"\"x\"y, \"\" ", {"xy", ""}}, // blanks outside the quotes are dropped
     };
     for (const auto& [text, expected] : cases) {
         ItemReader r(QString::fromLatin1(text));

@@ -81,11 +81,39 @@ TEST_P(MinimisedRoundTest, ARoundDealtWhileMinimisedWaitsForTheRestoreAndThenRun
     EXPECT_FALSE(form->Timer1->running()) << "but its clock waits for the window";
     EXPECT_FALSE(audio.tunePlaying());
     EXPECT_EQ(gElapsed, 0);
+    form->Timer1->fire(); // a tick the held clock cannot give
+    EXPECT_EQ(gElapsed, 0);
 
     form->setWindowState(Qt::WindowNoState);
     EXPECT_TRUE(form->Timer1->running());
     EXPECT_TRUE(audio.tunePlaying());
     EXPECT_EQ(gElapsed, 0);
+}
+
+TEST_P(MinimisedRoundTest, APausedRoundComesBackFromMinimisedStillSilentAndResumeStartsTheTune)
+{
+    form->setMusicOn(false);
+    form->cmdPlay->click();
+    settle();
+    form->cmdPause->click();
+    ASSERT_TRUE(form->isPaused());
+    form->setMusicOn(true); // a paused game plays it too
+    ASSERT_TRUE(audio.tunePlaying());
+    const int starts = audio.tuneStarts();
+
+    form->setWindowState(Qt::WindowMinimized);
+    EXPECT_FALSE(audio.tunePlaying());
+    form->setWindowState(Qt::WindowNoState);
+    EXPECT_TRUE(form->isPaused());
+    EXPECT_FALSE(audio.tunePlaying());
+    EXPECT_EQ(audio.tuneStarts(), starts);
+    EXPECT_FALSE(form->Timer1->running());
+
+    form->cmdPause->click();
+    EXPECT_FALSE(form->isPaused());
+    EXPECT_TRUE(audio.tunePlaying());
+    EXPECT_EQ(audio.tuneStarts(), starts + 1);
+    EXPECT_TRUE(form->Timer1->running());
 }
 
 INSTANTIATE_TEST_SUITE_P(Games, MinimisedRoundTest,

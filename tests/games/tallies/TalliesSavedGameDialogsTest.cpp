@@ -6,11 +6,15 @@
 #include "games/tallies/frmSave.h"
 #include "platform/Label.h"
 #include "platform/Random.h"
+#include "support/ModalDialogs.h"
 
 #include <QAbstractButton>
 #include <QDialogButtonBox>
+#include <QDir>
 #include <QFile>
 #include <QLineEdit>
+#include <QTest>
+#include <memory>
 
 using namespace tallies;
 
@@ -55,13 +59,46 @@ protected:
     ScriptedFileDialogs dialogs;
 };
 
-QString buttonTip(QFileDialog& d, QDialogButtonBox::ButtonRole role)
+QAbstractButton* button(QFileDialog& d, QDialogButtonBox::ButtonRole role)
 {
     auto* box = d.findChild<QDialogButtonBox*>(QStringLiteral("buttonBox"));
     for (QAbstractButton* b : box ? box->buttons() : QList<QAbstractButton*>())
         if (box->buttonRole(b) == role)
-            return b->toolTip();
-    return {};
+            return b;
+    return nullptr;
+}
+
+QString buttonTip(QFileDialog& d, QDialogButtonBox::ButtonRole role)
+{
+    QAbstractButton* b = button(d, role);
+    return b ? b->toolTip() : QString();
+}
+
+QLineEdit* nameBox(QFileDialog& d) { return d.findChild<QLineEdit*>(QStringLiteral("fileNameEdit")); }
+
+// Shows the dialog as the player sees it: active, typing going to its file-name box.
+void showActive(QFileDialog& d, const QString& folder)
+{
+    d.setDirectory(folder);
+    d.show();
+    d.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&d));
+    nameBox(d)->setFocus();
+}
+
+// Types `text` into the file-name box and presses OK.
+void enterName(QFileDialog& d, const QString& text)
+{
+    nameBox(d)->setText(text);
+    QAbstractButton* ok = button(d, QDialogButtonBox::AcceptRole);
+    ASSERT_TRUE(ok && ok->isEnabled()) << text.toStdString();
+    ok->click();
+}
+
+QByteArray bytesOf(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 } // namespace
 
@@ -140,4 +177,70 @@ TEST_F(TalliesSavedGameDialogsTest, OpenAddsTheExtensionAndAsksAgainAfterAFailur
 
     EXPECT_FALSE(ShowOpenGameDialog(nullptr, window)) << "cancelled";
     EXPECT_EQ(replays, 1);
+}
+
+// The toolkit's chooser reads quotes as a list of files; our dialogs take the box's text as one name.
+TEST_F(TalliesSavedGameDialogsTest, BothDialogsTakeTheTypedTextAsOneFileName)
+{
+    const QString texts[] = {QStringLiteral("q1 Smith, \"JJ\" "), QStringLiteral("\"JJ\""),
+                             QStringLiteral("\"a\" \"b\""), QStringLiteral(" spaced "),
+                             folder.file(QStringLiteral("elsewhere \"x\".tgm"))};
+    for (bool save : {true, false}) {
+        for (const QString& text : texts) {
+            SCOPED_TRACE((save ? "save " : "open ") + text.toStdString());
+            std::unique_ptr<TalliesGameFileDialog> d;
+            if (save)
+                d = std::make_unique<frmSave>();
+            else
+                d = std::make_unique<frmOpen>();
+            showActive(*d, folder.path());
+            enterName(*d, text);
+            EXPECT_EQ(d->result(), QDialog::Accepted);
+            EXPECT_FALSE(d->isVisible());
+            EXPECT_EQ(d->chosenFile().toStdString(), QDir(folder.path()).filePath(text).toStdString());
+        }
+    }
+}
+
+TEST_F(TalliesSavedGameDialogsTest, AFolderNameOpensTheFolderAndAnEmptyBoxDoesNothing)
+{
+    ASSERT_TRUE(QDir(folder.path()).mkdir(QStringLiteral("games")));
+    frmSave d;
+    showActive(d, folder.path());
+    enterName(d, QStringLiteral("games"));
+    EXPECT_TRUE(d.isVisible());
+    EXPECT_EQ(d.directory().absolutePath().toStdString(), folder.file(QStringLiteral("games")).toStdString());
+
+    nameBox(d)->clear();
+    QTest::keyClick(nameBox(d), Qt::Key_Return);
+    EXPECT_TRUE(d.isVisible());
+
+    enterName(d, QStringLiteral("evening"));
+    EXPECT_FALSE(d.isVisible());
+    EXPECT_EQ(d.chosenFile().toStdString(), folder.file(QStringLiteral("games/evening")).toStdString());
+}
+
+TEST_F(TalliesSavedGameDialogsTest, SavingUnderAQuotedNameLeavesTheFileInsideTheQuotesAlone)
+{
+    setGameFileDialogRunner(nullptr);
+    const QString theirs = folder.file(QStringLiteral("JJ.tgm"));
+    {
+        QFile f(theirs);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("the player's own game");
+    }
+    bool saved = false;
+    answerModal([&] { saved = ShowSaveGameDialog(nullptr); },
+                [&](QWidget* modal) {
+                    auto* save = qobject_cast<frmSave*>(modal);
+                    ASSERT_NE(save, nullptr);
+                    save->setDirectory(folder.path());
+                    save->txtUserName->setText(QStringLiteral("Ann"));
+                    nameBox(*save)->setFocus();
+                    enterName(*save, QStringLiteral("q1 Smith, \"JJ\" "));
+                });
+    EXPECT_TRUE(saved);
+    EXPECT_TRUE(boxes.shown().empty());
+    EXPECT_EQ(bytesOf(theirs), QByteArray("the player's own game"));
+    EXPECT_TRUE(bytesOf(folder.file(QStringLiteral("q1 Smith, \"JJ\" .tgm"))).contains("[UserName]\r\nAnn\r\n"));
 }

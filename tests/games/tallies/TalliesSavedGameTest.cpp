@@ -400,6 +400,14 @@ TEST_F(TalliesSavedGameTest, ANameWithCommasQuotesOrOuterBlanksReadsBackWholeAnd
     ASSERT_TRUE(ReadSavedGame(folder.file("older.tgm"), window.hooks()));
     EXPECT_TRUE(boxes.shown().back().prompt.startsWith(QStringLiteral("This game was saved by Smith. He or she")));
     EXPECT_EQ(gTalliesRound1Deck, savedRound1);
+
+    // A file edited by hand may carry blanks around the quotes; only those inside them belong to the name.
+    older.replace("[UserName]\r\nSmith, John \"Ace\"\r\n", "[UserName]\r\n   \" Zed \"  \r\n");
+    writeBytes(folder.file("older.tgm"), older);
+    boxes.expect(platform::vbOK);
+    ASSERT_TRUE(ReadSavedGame(folder.file("older.tgm"), window.hooks()));
+    EXPECT_TRUE(boxes.shown().back().prompt.startsWith(QStringLiteral("This game was saved by  Zed . He or she")))
+        << boxes.shown().back().prompt.toStdString();
 }
 
 TEST_F(TalliesSavedGameTest, TheCommandLineGameOpensAtTheFirstActivationOnly)
