@@ -52,15 +52,39 @@ TEST(Conversions, SaturatesTheScore)
     EXPECT_EQ(saturateLong(-5), -5);
 }
 
-TEST(ItemReader, SplitsAtCommasAndLineEnds)
+namespace {
+QStringList allItems(const QString& text)
 {
-    ItemReader r(QStringLiteral("[Time]\r\n90\r\n\r\nName , 123\nlast"));
+    ItemReader r(text);
     QStringList items;
     while (!r.atEnd())
         items << r.next();
-    EXPECT_EQ(items, (QStringList{"[Time]", "90", "", "Name", "123", "last"}));
-    EXPECT_EQ(r.next(), QString());
+    EXPECT_EQ(r.next(), QString()) << "past the end";
+    return items;
 }
+} // namespace
+
+TEST(ItemReader, SplitsAtCommasAndLineEnds)
+{
+    EXPECT_EQ(allItems(QStringLiteral("[Time]\r\n90\r\n\r\nName , 123\nlast")),
+              (QStringList{"[Time]", "90", "", "Name", "123", "last"}));
+}
+
+TEST(ItemReader, CrAloneEndsALineAndATrailingCommaLeavesAnEmptyItem)
+{
+    const std::pair<const char*, QStringList> cases[] = {
+        {"a\rb\r\rc", {"a", "b", "", "c"}},
+        {"a,\r\nb", {"a", "", "b"}},
+        {"a,", {"a", ""}},
+        {"\n", {""}},
+        {"", {}},
+        {"\"x\"y, \"\" ", {"xy", ""}}, // blanks outside the quotes are dropped
+    };
+    for (const auto& [text, expected] : cases) {
+        EXPECT_EQ(allItems(QString::fromLatin1(text)), expected) << text;
+    }
+}
+
 
 TEST(ItemReader, LfAndCrLfReadTheSame)
 {
@@ -90,11 +114,7 @@ TEST(ItemReader, BlanksOutsideTheQuotesAreDroppedAndBlanksInsideKept)
         {"\"a\"  \"b\"", {"a  b"}},
     };
     for (const auto& [text, expected] : cases) {
-        ItemReader r(QString::fromLatin1(text));
-        QStringList items;
-        while (!r.atEnd())
-            items << r.next();
-        EXPECT_EQ(items, expected) << text;
+        EXPECT_EQ(allItems(QString::fromLatin1(text)), expected) << text;
     }
 }
 
@@ -104,11 +124,8 @@ TEST(ItemReader, AnyOneLineTextWrittenAsAnItemReadsBackWhole)
                              "  ",   "x, \"y\", z",          "",        "Jos\u00e9 \u0141ukasz"};
     for (const QString& text : texts) {
         SCOPED_TRACE(text.toStdString());
-        ItemReader r(QStringLiteral("[Name]\r\n") + asItem(text) + QStringLiteral("\r\n[Next], 1\r\n"));
-        QStringList items;
-        while (!r.atEnd())
-            items << r.next();
-        EXPECT_EQ(items, (QStringList{"[Name]", text, "[Next]", "1"}));
+        EXPECT_EQ(allItems(QStringLiteral("[Name]\r\n") + asItem(text) + QStringLiteral("\r\n[Next], 1\r\n")),
+                  (QStringList{"[Name]", text, "[Next]", "1"}));
     }
     // What needs no quotes is written as it is; inside quotes a quote is doubled.
     EXPECT_EQ(asItem(QStringLiteral("Ann Lee")), QStringLiteral("Ann Lee"));

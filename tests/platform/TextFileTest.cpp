@@ -380,25 +380,6 @@ TEST(TextFile, AWriteKeepsTheOldFilesAccessAclAndGainsNoneItDidNotHave)
     EXPECT_EQ(aclOf(without), QByteArray());
 }
 
-TEST(ItemReader, CrAloneEndsALineAndATrailingCommaLeavesAnEmptyItem)
-{
-    const std::pair<const char*, QStringList> cases[] = {
-        {"a\rb\r\rc", {"a", "b", "", "c"}},
-        {"a,\r\nb", {"a", "", "b"}},
-        {"a,", {"a", ""}},
-        {"\n", {""}},
-        {"", {}},
-        {"\"x\"y, \"\" ", {"xy", ""}}, // blanks outside the quotes are dropped
-    };
-    for (const auto& [text, expected] : cases) {
-        ItemReader r(QString::fromLatin1(text));
-        QStringList items;
-        while (!r.atEnd())
-            items << r.next();
-        EXPECT_EQ(items, expected) << text;
-    }
-}
-
 TEST(ItemReader, ReadsAHugeTextInOnePassWithoutCuttingItAllUpFront)
 {
     const QString record = QStringLiteral("[Color]\r\n1\r\n\r\n");
