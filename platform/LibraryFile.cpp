@@ -141,6 +141,4 @@ QByteArray LibraryFile::loaderPath() const
     return m_fd < 0 ? QByteArray() : QByteArrayLiteral("/proc/self/fd/") + QByteArray::number(m_fd);
 }
 
-QString libraryFileFault(const QString& path) { return LibraryFile(path).fault(); }
-
 } // namespace platform

@@ -32,7 +32,4 @@ private:
     int m_fd = -1;
 };
 
-// LibraryFile(path).fault().
-QString libraryFileFault(const QString& path);
-
 } // namespace platform

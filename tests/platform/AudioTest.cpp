@@ -354,13 +354,13 @@ TEST(SoundModule, TheProgramRecordsTheDigestOfTheModuleBuiltWithIt)
 // Only the whole module passes the look before loading; a cut anywhere shows in its headers.
 TEST(LibraryFile, OnlyAWholeLibraryOfThisComputerPasses)
 {
-    EXPECT_EQ(platform::libraryFileFault(builtSoundModule()), QString());
+    EXPECT_EQ(platform::LibraryFile(builtSoundModule()).fault(), QString());
     for (const DamagedModule& damage : DamagedModules) {
         if (damage.fault == NotOfThisBuild)
             continue; // whole to the look: only the digest tells
         QTemporaryDir folder;
         const QString path = putDamagedModule(folder, QLatin1String(damage.what));
-        EXPECT_EQ(platform::libraryFileFault(path).left(path.size() + int(std::strlen(damage.fault))), path + damage.fault)
+        EXPECT_EQ(platform::LibraryFile(path).fault().left(path.size() + int(std::strlen(damage.fault))), path + damage.fault)
             << damage.what;
     }
     // Not a library but a program, or a library of the other word size.
@@ -368,10 +368,10 @@ TEST(LibraryFile, OnlyAWholeLibraryOfThisComputerPasses)
     QByteArray program = fileBytes(builtSoundModule());
     const ElfW(Half) executable = ET_EXEC;
     std::memcpy(program.data() + offsetof(ElfW(Ehdr), e_type), &executable, sizeof executable);
-    EXPECT_NE(platform::libraryFileFault(writeFile(folder, QStringLiteral("program"), program)), QString());
+    EXPECT_NE(platform::LibraryFile(writeFile(folder, QStringLiteral("program"), program)).fault(), QString());
     QByteArray otherClass = fileBytes(builtSoundModule());
     otherClass[EI_CLASS] = char(otherClass[EI_CLASS] == ELFCLASS64 ? ELFCLASS32 : ELFCLASS64);
-    EXPECT_NE(platform::libraryFileFault(writeFile(folder, QStringLiteral("other"), otherClass)), QString());
+    EXPECT_NE(platform::LibraryFile(writeFile(folder, QStringLiteral("other"), otherClass)).fault(), QString());
 }
 
 // Without a sound font the tune is silent, and the terminal is told once; no sound device is set up.
