@@ -12,10 +12,23 @@ std::mt19937_64& generator()
                              ^ std::random_device{}());
     return g;
 }
+
+RandomUnitSource& source()
+{
+    static RandomUnitSource s;
+    return s;
+}
 } // namespace
 
 void seedRandom(std::uint64_t seed) { generator().seed(seed); }
 
-double randomUnit() { return std::uniform_real_distribution<double>(0.0, 1.0)(generator()); }
+void setRandomUnitSource(RandomUnitSource s) { source() = std::move(s); }
+
+double randomUnit()
+{
+    if (source())
+        return source()();
+    return std::uniform_real_distribution<double>(0.0, 1.0)(generator());
+}
 
 } // namespace platform

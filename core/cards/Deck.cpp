@@ -3,6 +3,7 @@
 #include "platform/MessageBox.h"
 #include "platform/Random.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -69,5 +70,9 @@ bool ShuffleDeck()
 int RandomNumber(double Lower, double Upper)
 {
     const double r = platform::randomUnit();
-    return static_cast<int>(std::floor((Upper - Lower + 1) * r + Lower));
+    // A draw just below 1 scales up to the count itself once rounded, one past the range; only such a
+    // draw is pinned, so every value keeps its share.
+    const double span = Upper - Lower + 1;
+    const double whole = std::min(std::floor(span * r), span - 1);
+    return static_cast<int>(std::floor(whole + Lower));
 }

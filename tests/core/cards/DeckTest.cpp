@@ -1,11 +1,14 @@
 #include "core/cards/Deck.h"
 #include "core/cards/ImageList.h"
 #include "platform/Random.h"
+#include "support/PlatformFakes.h"
 
 #include <algorithm>
 #include <array>
 #include <cmath>
 #include <gtest/gtest.h>
+#include <limits>
+#include <vector>
 
 TEST(Deck, FreshDeckHoldsTheSuitsInOrderWithLeadingBlanks)
 {
@@ -115,4 +118,44 @@ TEST(Deck, RandomNumberStaysInItsBounds)
         seenHigh |= n == 65;
     }
     EXPECT_TRUE(seenLow && seenHigh);
+}
+
+namespace {
+// Draws that are always `r`, for the test's lifetime.
+class FixedDraws {
+public:
+    explicit FixedDraws(double r) { platform::setRandomUnitSource([r] { return r; }); }
+    ~FixedDraws() { platform::setRandomUnitSource({}); }
+};
+} // namespace
+
+// The generator does return draws just below 1, where the scaled draw rounds up to one past the
+// range: every bound the suite asks for must still come back inside it, the lowest draw as Lower,
+// the highest as Upper.
+TEST(Deck, RandomNumberKeepsToItsBoundsAtTheEndsOfTheDraw)
+{
+    std::vector<double> draws{0.0, std::numeric_limits<double>::denorm_min(), 0.5};
+    for (double r = 1.0; draws.size() < 3 + 40;)
+        draws.push_back(r = std::nextafter(r, 0.0)); // the forty largest below 1
+    std::vector<std::pair<int, int>> bounds{{1, 1}, {14, 65}};
+    for (const int size : {52, 56, 60, 64})
+        for (int i = 1; i <= size; ++i)
+            bounds.emplace_back(i, size); // each draw of a shuffle
+    for (const double r : draws) {
+        FixedDraws fixed(r);
+        for (const auto& [lower, upper] : bounds) {
+            const int n = RandomNumber(lower, upper);
+            const int expected = r == 0.5 ? lower + (upper - lower + 1) / 2 : r < 0.5 ? lower : upper;
+            ASSERT_EQ(n, expected) << "RandomNumber(" << lower << ", " << upper << ") with r = " << std::hexfloat << r;
+        }
+    }
+}
+
+// A shuffle whose every draw is the highest still shuffles the whole deck.
+TEST(Deck, ShuffleWithTheHighestDrawsKeepsTheCards)
+{
+    ScriptedMessageBoxes noBox; // "Unable to shuffle the deck." would fail the test
+    FixedDraws highest(std::nextafter(1.0, 0.0));
+    for (const int size : {52, 64})
+        expectSameCardsAfterShuffle(size);
 }
