@@ -101,11 +101,13 @@ std::optional<LinkEnd> resolveLinks(QByteArray path)
     }
 }
 
-// Root may write any file, so the write bits alone show which file the player made read-only;
-// any other process keeps to the files it may write.
+// Only a regular file: a device, pipe or socket at the name (often a link to /dev/null, to keep a
+// file from being saved) would be replaced by a file of ours, for root even in /dev. Root may write
+// any file, so the write bits alone show which file the player made read-only; any other process
+// keeps to the files it may write.
 bool mayReplace(const LinkEnd& end)
 {
-    return !S_ISDIR(end.status.st_mode) && (end.status.st_mode & 0222) != 0 &&
+    return S_ISREG(end.status.st_mode) && (end.status.st_mode & 0222) != 0 &&
            ::access(end.path.constData(), W_OK) == 0;
 }
 

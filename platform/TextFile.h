@@ -11,7 +11,8 @@ constexpr qint64 LargestReadableFile = 1024 * 1024;
 // so a failed write never leaves a half-written file. Returns false on any failure,
 // a full disk included; the old file then stays as it was. A file with no write bit is one
 // the player made read-only and is refused even to root; any other process is refused a file
-// it may not write, and every process a folder in the file's place. The new file keeps the
+// it may not write, and every process anything but a regular file in its place (a folder, a device,
+// a pipe or a socket, reached directly or through links), which is left as it is. The new file keeps the
 // old one's mode, its access ACL, and its owner and group where the process may give them.
 // A link is kept and the file it leads to replaced, beside which the temporary is made; a link
 // that leads nowhere (a loop, or more links than the system follows) is refused. Other hard

@@ -19,7 +19,10 @@
 #include <linux/posix_acl_xattr.h>
 #include <malloc.h>
 #include <ostream>
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <sys/un.h>
 #include <sys/wait.h>
 #include <sys/xattr.h>
 #include <unistd.h>
@@ -284,6 +287,71 @@ TEST(TextFile, ALinkIsKeptAndOneThatLeadsNowhereIsNeverReplaced)
         }
         names.sort();
         EXPECT_EQ(namesIn(dir.path()), names.join(QLatin1Char(' ')).toStdString());
+    }
+}
+
+namespace {
+// The kind of node at `path`, links not followed; 0 when there is none.
+mode_t kindOf(const QString& path)
+{
+    struct stat st {};
+    return ::lstat(QFile::encodeName(path).constData(), &st) == 0 ? st.st_mode & S_IFMT : 0;
+}
+
+bool makeSocket(const QString& path)
+{
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    const QByteArray name = QFile::encodeName(path);
+    if (fd < 0 || size_t(name.size()) >= sizeof address.sun_path)
+        return false;
+    std::memcpy(address.sun_path, name.constData(), size_t(name.size()));
+    const bool bound = ::bind(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0;
+    ::close(fd);
+    return bound;
+}
+} // namespace
+
+// Linking a table to a device (or a pipe, or a socket) keeps a program from saving it: only a regular
+// file is ever replaced, or root would put a file where the device was. Device nodes are made in a
+// folder of the test's own, never in the machine's /dev.
+TEST(TextFile, OnlyARegularFileIsReplacedAndNeverADevicePipeOrSocket)
+{
+    const struct {
+        const char* what;
+        mode_t kind;
+        dev_t device;
+    } nodes[] = {
+        {"pipe", S_IFIFO, 0},
+        {"socket", S_IFSOCK, 0},
+        {"character device", S_IFCHR, makedev(1, 3)},
+        {"block device", S_IFBLK, makedev(7, 0)},
+    };
+    for (const auto& node : nodes) {
+        for (const bool throughALink : {false, true}) {
+            SCOPED_TRACE(testing::Message() << node.what << (throughALink ? " through a link" : ""));
+            QTemporaryDir dir;
+            const QString path = dir.filePath(QStringLiteral("Tallies.Ini"));
+            const QString nodePath = throughALink ? dir.filePath(QStringLiteral("null")) : path;
+            const QByteArray name = QFile::encodeName(nodePath);
+            const bool made = node.kind == S_IFSOCK ? makeSocket(nodePath)
+                                                    : ::mknod(name.constData(), node.kind | 0666, node.device) == 0;
+            if (!made && (node.kind == S_IFCHR || node.kind == S_IFBLK))
+                continue; // only root may make a device node, and not in every container
+            ASSERT_TRUE(made) << std::strerror(errno);
+            if (throughALink) {
+                ASSERT_TRUE(makeLink(QStringLiteral("null"), path));
+            }
+            const std::string before = namesIn(dir.path());
+
+            EXPECT_FALSE(writeFileAtomically(path, "[Options]\n"));
+            EXPECT_EQ(kindOf(nodePath), node.kind);
+            if (throughALink) {
+                EXPECT_EQ(linkTarget(path), QByteArray("null"));
+            }
+            EXPECT_EQ(namesIn(dir.path()), before) << "a temporary was left behind";
+        }
     }
 }
 
