@@ -2,7 +2,7 @@
 #include "core/launcher/frmSelect.h"
 #include "platform/Audio.h"
 
-#include "SoundModuleDigest.h"
+#include "SoundModuleFingerprint.h"
 
 #include <QApplication>
 #include <dlfcn.h>
@@ -28,7 +28,7 @@ int main(int argc, char* argv[])
     if (fonts.joinable())
         fonts.join(); // done before the first text needs it
     QApplication::setApplicationName(QStringLiteral("Corvanta's Parlour"));
-    platform::setSoundModule(QString(), BuiltSoundModuleSha256);
+    platform::setSoundModule(QString(), {BuiltSoundModuleSize, BuiltSoundModuleSha256});
     registerGames();
     auto* launcher = new frmSelect;
     launcher->show();

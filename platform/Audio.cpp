@@ -22,7 +22,7 @@ AudioHandler*& handler()
 
 // The module's devices, torn down with the application, before Qt's multimedia and the
 // synthesiser's threads would outlive it. The library itself stays loaded for the rest of the run,
-// and so does the file it was loaded from.
+// and so does the copy it was loaded from.
 class LoadedModule : public QObject {
 public:
     LoadedModule(QObject* parent, SoundModule* devices) : QObject(parent), devices(devices) {}
@@ -31,7 +31,7 @@ public:
 
 struct ModuleState {
     QString folder; // empty: the program's folder
-    QByteArray sha256;
+    LibraryFingerprint built;
     bool tried = false;
     QPointer<LoadedModule> loaded;
 };
@@ -47,17 +47,17 @@ SoundModule* loadedModule() { return state().loaded ? state().loaded->devices.ge
 // The module at `path` when it is the one built with the program; otherwise why not. Any other file
 // is never loaded: one damaged inside, cut short or made by another build could take the program down
 // as it loads or at exit, however whole its headers look.
-SoundModuleFactory moduleFactory(const QString& path, const QByteArray& sha256, QString* fault)
+SoundModuleFactory moduleFactory(const QString& path, const LibraryFingerprint& built, QString* fault)
 {
-    LibraryFile file(path);
+    LibraryFile file(path, built);
     *fault = file.fault();
     if (!fault->isEmpty())
         return nullptr;
-    if (sha256.isEmpty() || file.sha256() != sha256) {
+    if (!file.isTheOneBuilt()) {
         *fault = QStringLiteral("%1 is not the sound module of this build").arg(path);
         return nullptr;
     }
-    // Loaded from the file whose bytes were checked, whatever has taken its name since.
+    // Loaded from the copy of the bytes that were checked, whatever becomes of the file meanwhile.
     void* library = ::dlopen(file.loaderPath().constData(), RTLD_NOW | RTLD_LOCAL);
     if (!library) {
         *fault = QStringLiteral("cannot load %1: %2").arg(path, QString::fromLocal8Bit(::dlerror()));
@@ -83,7 +83,7 @@ SoundModule* module()
     const QString folder = s.folder.isEmpty() ? QCoreApplication::applicationDirPath() : s.folder;
     const QString path = folder + QStringLiteral("/lib") + QLatin1String(SoundModuleName) + QStringLiteral(".so");
     QString fault;
-    SoundModuleFactory factory = moduleFactory(path, s.sha256, &fault);
+    SoundModuleFactory factory = moduleFactory(path, s.built, &fault);
     SoundModule* devices = factory ? factory() : nullptr;
     if (!devices) {
         if (fault.isEmpty())
@@ -124,13 +124,13 @@ MidiSequencer& sequencer()
 
 void setAudioHandler(AudioHandler* h) { handler() = h; }
 
-void setSoundModule(const QString& folder, const QByteArray& sha256)
+void setSoundModule(const QString& folder, const LibraryFingerprint& built)
 {
     ModuleState& s = state();
     sequencer().close();
     delete s.loaded.data();
     s.folder = folder;
-    s.sha256 = sha256.toLower();
+    s.built = {built.size, built.sha256.toLower()};
     s.tried = false;
 }
 

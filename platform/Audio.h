@@ -4,6 +4,8 @@
 // program silent and running. The devices live in the sound module (platform/AudioModule.h), loaded
 // on the first sound or tune actually played; a module that is missing, damaged or not the one built
 // with the program is named once on the terminal, and so is each reason the module then stays silent.
+#include "platform/LibraryFile.h"
+
 #include <QString>
 
 namespace platform {
@@ -31,11 +33,12 @@ public:
 void setAudioHandler(AudioHandler* handler);
 
 // The sound module the program may load: the module's file in `folder` (the program's own folder
-// when empty) whose bytes have the SHA-256 `sha256` (hex), the digest the build recorded of the
-// module it made with the program; any other file there is refused without being loaded, and with
-// no digest set every one is. Setting it lets go of a module loaded before, so the next sound looks
-// for it again (and names again one it cannot use).
-void setSoundModule(const QString& folder, const QByteArray& sha256);
+// when empty) that is byte for byte the one `built` describes, the fingerprint the build recorded of
+// the module it made with the program; any other file there is refused without being loaded (one of
+// another length without a byte of it being read), and with no fingerprint set every one is. Setting
+// it lets go of a module loaded before, so the next sound looks for it again (and names again one it
+// cannot use).
+void setSoundModule(const QString& folder, const LibraryFingerprint& built);
 // Whether the sound module is loaded and its devices made.
 bool soundModuleLoaded();
 

@@ -4,32 +4,38 @@
 
 namespace platform {
 
-// A shared library file, looked at before the system loader sees it: the loader waits for good on a
-// pipe and maps a library cut short, which then kills the program the first time a missing page is
-// touched. The file must be a regular file (a pipe is never opened) holding an ELF header of this
-// machine's kind, every segment its program headers name and its section header table. It stays open
-// while this lives, so what is loaded through loaderPath() is the file that was looked at, even if
-// another takes its name meanwhile.
+// What the build recorded of a library it made: its length in bytes and the SHA-256 of its bytes
+// (lower-case hex). An empty digest matches no file.
+struct LibraryFingerprint {
+    qint64 size = -1;
+    QByteArray sha256;
+};
+
+// A shared library file, taken only when it is byte for byte the one the build made. A file of any
+// other length is refused before any of its bytes are read, however large it is; a pipe or a device is
+// never opened. The bytes that match are copied once into memory sealed against any change, and the
+// loader is given that copy: a rewrite of the file on disk, before the load or after it, never reaches
+// what is loaded.
 class LibraryFile {
 public:
-    explicit LibraryFile(const QString& path);
+    LibraryFile(const QString& path, const LibraryFingerprint& built);
     ~LibraryFile();
     LibraryFile(const LibraryFile&) = delete;
     LibraryFile& operator=(const LibraryFile&) = delete;
 
-    // Why the file cannot be a whole shared library for this machine; empty when it can.
+    // Why the file could not be looked at, or its copy not made; empty when neither happened.
     QString fault() const { return m_fault; }
-    // The SHA-256 of all its bytes, in lower-case hex, read from the open file; empty on a fault.
-    QByteArray sha256() const;
-    // A name under which the system loader opens this very file. Once the library is loaded through
-    // it, keep the file open for the rest of the run (keepOpen): the loader knows a loaded library by
-    // that name, which must never come to mean another file.
+    // Whether its bytes are the ones the build made (and copied, ready to load).
+    bool isTheOneBuilt() const { return m_copy >= 0; }
+    // A name under which the system loader opens the sealed copy. Once the library is loaded through
+    // it, keep the copy for the rest of the run (keepOpen): the loader knows a loaded library by that
+    // name, which must never come to mean another file.
     QByteArray loaderPath() const;
-    void keepOpen() { m_fd = -1; }
+    void keepOpen() { m_copy = -1; }
 
 private:
     QString m_fault;
-    int m_fd = -1;
+    int m_copy = -1;
 };
 
 } // namespace platform

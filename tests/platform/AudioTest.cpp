@@ -7,9 +7,10 @@
 #include "platform/sound/SilenceNotices.h"
 #include "support/SoundModules.h"
 
-#include "SoundModuleDigest.h"
+#include "SoundModuleFingerprint.h"
 
 #include <QCoreApplication>
+#include <QCryptographicHash>
 #include <QDir>
 #include <QLibrary>
 #include <QFile>
@@ -22,7 +23,9 @@
 #include <random>
 #include <elf.h>
 #include <link.h>
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 class LoggingTunePlayer : public platform::TunePlayer {
@@ -138,10 +141,11 @@ const char NotOfThisBuild[] = " is not the sound module of this build";
 const DamagedModule DamagedModules[] = {
     {"pipe", " is not a regular file"},
     {"folder", " is not a regular file"},
-    {"empty", " is not a library for this computer"},
-    {"text", " is not a library for this computer"},
-    {"first 8000 bytes", " is damaged: its 8000 bytes end before the parts its headers name"},
-    {"all but the last byte", " is damaged: its "},
+    {"empty", NotOfThisBuild},
+    {"text", NotOfThisBuild},
+    {"first 8000 bytes", NotOfThisBuild},
+    {"all but the last byte", NotOfThisBuild},
+    {"one byte more", NotOfThisBuild},
     // Whole in length and headers, damaged inside.
     {"dynamic section pointing nowhere", NotOfThisBuild},
     {"middle third zeroed", NotOfThisBuild},
@@ -166,6 +170,8 @@ QString putDamagedModule(const QTemporaryDir& folder, const QString& what)
         writeFile(folder, name, module.left(8000));
     else if (what == QLatin1String("all but the last byte"))
         writeFile(folder, name, module.chopped(1));
+    else if (what == QLatin1String("one byte more"))
+        writeFile(folder, name, module + '\0');
     else if (what == QLatin1String("dynamic section pointing nowhere"))
         writeFile(folder, name, withDynamicSectionPointingNowhere(module));
     else if (what == QLatin1String("middle third zeroed"))
@@ -291,7 +297,7 @@ TEST(SoundModule, OnlyTheOneBuiltWithTheProgramIsLoadedAndAnyOtherIsNamedOnce)
         QString folder;
         QString path;
         QString line;
-        QByteArray sha256 = recordingSoundModuleSha256();
+        platform::LibraryFingerprint built = recordingSoundModuleFingerprint();
     };
     const QString missing = sounds.filePath(QStringLiteral("libparlour_sound.so"));
     std::vector<Case> cases;
@@ -311,12 +317,14 @@ TEST(SoundModule, OnlyTheOneBuiltWithTheProgramIsLoadedAndAnyOtherIsNamedOnce)
         for (int i = 0; i < 8; ++i)
             module[at + i] = char(module[at + i] ^ (1 + std::uniform_int_distribution<int>(0, 254)(random)));
         const QString path = writeFile(*folders.back(), QStringLiteral("libparlour_sound.so"), module);
-        cases.push_back({folders.back()->path(), path, path + QStringLiteral(" is ")});
+        cases.push_back({folders.back()->path(), path, path + QLatin1String(NotOfThisBuild)});
     }
     const QString other = otherBuildSoundModuleFolder() + QStringLiteral("/libparlour_sound.so");
     cases.push_back({otherBuildSoundModuleFolder(), other, other + QLatin1String(NotOfThisBuild)});
     // The recording module whole, where the program knows another digest or none.
-    for (const QByteArray& known : {QByteArray(64, 'f'), QByteArray()}) {
+    const qint64 size = recordingSoundModuleFingerprint().size;
+    for (const platform::LibraryFingerprint& known : {platform::LibraryFingerprint{size, QByteArray(64, 'f')},
+                                                      platform::LibraryFingerprint{size, {}}, platform::LibraryFingerprint{}}) {
         folders.push_back(std::make_unique<QTemporaryDir>());
         const QString path = writeFile(*folders.back(), QStringLiteral("libparlour_sound.so"),
                                        fileBytes(recordingSoundModuleFile()));
@@ -326,7 +334,7 @@ TEST(SoundModule, OnlyTheOneBuiltWithTheProgramIsLoadedAndAnyOtherIsNamedOnce)
     for (const Case& c : cases) {
         SCOPED_TRACE(qPrintable(c.path));
         TerminalLines terminal;
-        SoundModuleFolder search(c.folder, c.sha256);
+        SoundModuleFolder search(c.folder, c.built);
         for (int i = 0; i < 3; ++i) {
             platform::playWave(click);
             platform::openMidi(tune);
@@ -341,37 +349,99 @@ TEST(SoundModule, OnlyTheOneBuiltWithTheProgramIsLoadedAndAnyOtherIsNamedOnce)
     }
 }
 
-// The program knows its module by the digest of the module built beside it.
-TEST(SoundModule, TheProgramRecordsTheDigestOfTheModuleBuiltWithIt)
+// The program knows its module by the length and digest of the module built beside it.
+TEST(SoundModule, TheProgramRecordsTheFingerprintOfTheModuleBuiltWithIt)
 {
-    const platform::LibraryFile built(builtSoundModule());
-    ASSERT_EQ(built.fault(), QString());
-    EXPECT_EQ(built.sha256(), QByteArray(BuiltSoundModuleSha256));
-    EXPECT_EQ(built.sha256().size(), 64);
-    EXPECT_NE(built.sha256(), recordingSoundModuleSha256());
+    const QByteArray built = fileBytes(builtSoundModule());
+    ASSERT_FALSE(built.isEmpty());
+    EXPECT_EQ(BuiltSoundModuleSize, built.size());
+    EXPECT_EQ(QByteArray(BuiltSoundModuleSha256), QCryptographicHash::hash(built, QCryptographicHash::Sha256).toHex());
+    EXPECT_NE(QByteArray(BuiltSoundModuleSha256), recordingSoundModuleFingerprint().sha256);
 }
 
-// Only the whole module passes the look before loading; a cut anywhere shows in its headers.
-TEST(LibraryFile, OnlyAWholeLibraryOfThisComputerPasses)
+namespace {
+// Bytes read by this process so far, through any call that reads.
+qint64 bytesReadHere()
 {
-    EXPECT_EQ(platform::LibraryFile(builtSoundModule()).fault(), QString());
-    for (const DamagedModule& damage : DamagedModules) {
-        if (damage.fault == NotOfThisBuild)
-            continue; // whole to the look: only the digest tells
-        QTemporaryDir folder;
-        const QString path = putDamagedModule(folder, QLatin1String(damage.what));
-        EXPECT_EQ(platform::LibraryFile(path).fault().left(path.size() + int(std::strlen(damage.fault))), path + damage.fault)
-            << damage.what;
-    }
-    // Not a library but a program, or a library of the other word size.
+    QFile io(QStringLiteral("/proc/self/io"));
+    if (!io.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray& line : io.readAll().split('\n'))
+        if (line.startsWith("rchar:"))
+            return line.mid(6).trimmed().toLongLong();
+    return -1;
+}
+} // namespace
+
+// However large the file at the module's name, one of another length is refused before a byte of it is
+// read: hashing it all would hold the first sound of a game for as long as reading it takes.
+TEST(SoundModule, AFileOfAnotherLengthIsRefusedWithoutReadingIt)
+{
+    QTemporaryDir folder, sounds;
+    const QString click = writeFile(sounds, QStringLiteral("Click.wav"));
+    const QString path = writeFile(folder, QStringLiteral("libparlour_sound.so"), fileBytes(recordingSoundModuleFile()));
+    constexpr qint64 Tail = qint64(1) << 32; // sparse: it takes no room on the disk
+    ASSERT_TRUE(QFile::resize(path, QFileInfo(path).size() + Tail));
+    ASSERT_GE(bytesReadHere(), 0) << "this system tells no process how much it read";
+
+    TerminalLines terminal;
+    SoundModuleFolder search(folder.path());
+    const qint64 before = bytesReadHere();
+    platform::playWave(click);
+    const qint64 read = bytesReadHere() - before;
+    EXPECT_FALSE(platform::soundModuleLoaded());
+    EXPECT_LT(read, 64 * 1024) << "the file was read";
+    EXPECT_EQ(terminal.text(), ("Playing without sounds and music: " + path + NotOfThisBuild).toStdString());
+}
+
+// What is loaded is the copy of the bytes that were checked: a rewrite of the file in place (a new build
+// copied over it while the suite runs) reaches neither a module about to be loaded nor one loaded.
+TEST(LibraryFile, TheCopyToLoadKeepsTheBytesCheckedWhateverBecomesOfTheFile)
+{
     QTemporaryDir folder;
-    QByteArray program = fileBytes(builtSoundModule());
-    const ElfW(Half) executable = ET_EXEC;
-    std::memcpy(program.data() + offsetof(ElfW(Ehdr), e_type), &executable, sizeof executable);
-    EXPECT_NE(platform::LibraryFile(writeFile(folder, QStringLiteral("program"), program)).fault(), QString());
-    QByteArray otherClass = fileBytes(builtSoundModule());
-    otherClass[EI_CLASS] = char(otherClass[EI_CLASS] == ELFCLASS64 ? ELFCLASS32 : ELFCLASS64);
-    EXPECT_NE(platform::LibraryFile(writeFile(folder, QStringLiteral("other"), otherClass)).fault(), QString());
+    const QByteArray module = fileBytes(recordingSoundModuleFile());
+    const QString path = writeFile(folder, QStringLiteral("libparlour_sound.so"), module);
+    const platform::LibraryFile checked(path, recordingSoundModuleFingerprint());
+    ASSERT_EQ(checked.fault(), QString());
+    ASSERT_TRUE(checked.isTheOneBuilt());
+
+    QFile rewrite(path);
+    ASSERT_TRUE(rewrite.open(QIODevice::ReadWrite)); // in place, as cp does
+    ASSERT_EQ(rewrite.write(withDynamicSectionPointingNowhere(module)), module.size());
+    rewrite.close();
+    EXPECT_EQ(fileBytes(QFile::decodeName(checked.loaderPath())), module);
+
+    // Nothing can change the copy either.
+    const int copy = ::open(checked.loaderPath().constData(), O_RDWR | O_CLOEXEC);
+    ASSERT_GE(copy, 0);
+    EXPECT_LT(::pwrite(copy, "x", 1, 0), 0);
+    EXPECT_LT(::pwrite(copy, "x", 1, module.size()), 0);
+    EXPECT_NE(::ftruncate(copy, 0), 0);
+    EXPECT_NE(::fcntl(copy, F_ADD_SEALS, 0), 0) << "the seals themselves are sealed";
+    ::close(copy);
+    EXPECT_EQ(fileBytes(QFile::decodeName(checked.loaderPath())), module);
+}
+
+TEST(SoundModule, ALoadedModuleKeepsPlayingWhenItsFileIsRewritten)
+{
+    QTemporaryDir folder, sounds;
+    const QString click = writeFile(sounds, QStringLiteral("Click.wav"));
+    const QByteArray module = fileBytes(recordingSoundModuleFile());
+    const QString path = writeFile(folder, QStringLiteral("libparlour_sound.so"), module);
+    TerminalLines terminal;
+    SoundModuleFolder search(folder.path());
+    platform::playWave(click);
+    ASSERT_TRUE(platform::soundModuleLoaded()) << terminal.text();
+    EXPECT_FALSE(mappedHere(path)) << "the loader maps the file itself";
+
+    QFile rewrite(path);
+    ASSERT_TRUE(rewrite.open(QIODevice::ReadWrite));
+    ASSERT_EQ(rewrite.write(QByteArray(module.size(), '\0')), module.size());
+    rewrite.close();
+    platform::playWave(click); // a page of the zeroed file would take the program down here
+    EXPECT_EQ(recordedSoundCalls(),
+              (QStringList{QStringLiteral("wave ") + click, QStringLiteral("wave ") + click}));
+    EXPECT_EQ(terminal.lines(), 0) << terminal.text();
 }
 
 // Without a sound font the tune is silent, and the terminal is told once; no sound device is set up.

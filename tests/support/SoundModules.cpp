@@ -5,8 +5,10 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <dlfcn.h>
+#include <link.h>
+#include <vector>
 
-#include "RecordingSoundModuleDigest.h"
+#include "RecordingSoundModuleFingerprint.h"
 
 QString testSoundModuleFolder() { return QCoreApplication::applicationDirPath() + QStringLiteral("/no-sound-module"); }
 
@@ -14,27 +16,55 @@ QString otherBuildSoundModuleFolder() { return QStringLiteral(PARLOUR_OTHER_SOUN
 
 QString recordingSoundModuleFile() { return QStringLiteral(PARLOUR_RECORDING_SOUND_MODULE_DIR "/libparlour_sound.so"); }
 
-QByteArray recordingSoundModuleSha256() { return QByteArray(RecordingSoundModuleSha256); }
-
-SoundModuleFolder::SoundModuleFolder(const QString& folder, const QByteArray& sha256)
+platform::LibraryFingerprint recordingSoundModuleFingerprint()
 {
-    platform::setAudioHandler(nullptr);
-    platform::setSoundModule(folder, sha256);
+    return {RecordingSoundModuleSize, QByteArray(RecordingSoundModuleSha256)};
 }
 
-SoundModuleFolder::~SoundModuleFolder() { platform::setSoundModule(testSoundModuleFolder(), QByteArray()); }
+SoundModuleFolder::SoundModuleFolder(const QString& folder, const platform::LibraryFingerprint& built)
+{
+    platform::setAudioHandler(nullptr);
+    platform::setSoundModule(folder, built);
+}
+
+SoundModuleFolder::~SoundModuleFolder() { platform::setSoundModule(testSoundModuleFolder(), {}); }
 
 NoSoundModule::NoSoundModule() : m_folder(m_empty.path()) {}
 
 RecordingSoundModule::RecordingSoundModule() : m_folder(QStringLiteral(PARLOUR_RECORDING_SOUND_MODULE_DIR)) {}
 
-QStringList RecordingSoundModule::calls() const
+namespace {
+// The loader's handle on the module loaded last that records calls: the program loads each module
+// from a copy of its own, known to the loader only by the name it was loaded under.
+void* lastRecordingModule()
+{
+    std::vector<QByteArray> names;
+    dl_iterate_phdr(
+        [](dl_phdr_info* info, size_t, void* found) {
+            static_cast<std::vector<QByteArray>*>(found)->emplace_back(info->dlpi_name);
+            return 0;
+        },
+        &names);
+    for (auto name = names.rbegin(); name != names.rend(); ++name) {
+        if (name->isEmpty())
+            continue;
+        void* module = dlopen(name->constData(), RTLD_NOW | RTLD_NOLOAD);
+        if (module && dlsym(module, "parlour_recorded_sound_calls"))
+            return module;
+        if (module)
+            dlclose(module);
+    }
+    return nullptr;
+}
+} // namespace
+
+QStringList recordedSoundCalls()
 {
     using Calls = QStringList (*)();
     // Only a module the program already loaded has anything to tell; the look never loads one.
     if (!platform::soundModuleLoaded())
         return {};
-    void* module = dlopen(QFile::encodeName(recordingSoundModuleFile()).constData(), RTLD_NOW | RTLD_NOLOAD);
+    void* module = lastRecordingModule();
     if (!module)
         return {};
     auto calls = reinterpret_cast<Calls>(dlsym(module, "parlour_recorded_sound_calls"));

@@ -1,20 +1,23 @@
 #pragma once
 // Points the program's sound module search at a chosen folder for a test's lifetime, with no
 // recording sound device in the way, so sounds and tunes take the real program's road.
+#include "platform/LibraryFile.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
 
-// The module it may load is the one whose bytes have the SHA-256 `sha256` (hex), as the program
-// may load only the module built with it; by default the tests' recording module.
-// The recording module's file (support/soundmodule), and the digest the build recorded of it.
+// The recording module's file (support/soundmodule), and the fingerprint the build recorded of it.
 QString recordingSoundModuleFile();
-QByteArray recordingSoundModuleSha256();
+platform::LibraryFingerprint recordingSoundModuleFingerprint();
 
+// The module it may load is the one `built` describes, as the program may load only the module built
+// with it; by default the tests' recording module.
 class SoundModuleFolder {
 public:
-    explicit SoundModuleFolder(const QString& folder, const QByteArray& sha256 = recordingSoundModuleSha256());
+    explicit SoundModuleFolder(const QString& folder,
+                               const platform::LibraryFingerprint& built = recordingSoundModuleFingerprint());
     ~SoundModuleFolder();
 };
 
@@ -28,12 +31,15 @@ private:
     SoundModuleFolder m_folder;
 };
 
+// What reached the recording module the program loaded last since it was loaded: "wave <path>",
+// "start <path>", "stop"; nothing when no module is loaded.
+QStringList recordedSoundCalls();
+
 // The recording module of the tests (support/soundmodule).
 class RecordingSoundModule {
 public:
     RecordingSoundModule();
-    // What reached the module since it was loaded: "wave <path>", "start <path>", "stop".
-    QStringList calls() const;
+    QStringList calls() const { return recordedSoundCalls(); }
 
 private:
     SoundModuleFolder m_folder;

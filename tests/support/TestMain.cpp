@@ -10,7 +10,7 @@ int main(int argc, char** argv)
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Corvanta's Parlour"));
-    platform::setSoundModule(testSoundModuleFolder(), QByteArray());
+    platform::setSoundModule(testSoundModuleFolder(), {});
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
