@@ -10,13 +10,14 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-namespace platform {
-
-namespace {
-
+// Newer kernels than this system's headers may know.
 #ifndef MFD_EXEC
 #define MFD_EXEC 0x0010U
 #endif
+
+namespace platform {
+
+namespace {
 
 QString systemError() { return QString::fromLocal8Bit(std::strerror(errno)); }
 
