@@ -34,9 +34,8 @@ NoSoundModule::NoSoundModule() : m_folder(m_empty.path()) {}
 RecordingSoundModule::RecordingSoundModule() : m_folder(QStringLiteral(PARLOUR_RECORDING_SOUND_MODULE_DIR)) {}
 
 namespace {
-// The loader's handle on the module loaded last that records calls: the program loads each module
-// from a copy of its own, known to the loader only by the name it was loaded under.
-void* lastRecordingModule()
+// The names the loader knows the loaded libraries by, the first loaded first.
+std::vector<QByteArray> loadedLibraries()
 {
     std::vector<QByteArray> names;
     dl_iterate_phdr(
@@ -45,30 +44,28 @@ void* lastRecordingModule()
             return 0;
         },
         &names);
-    for (auto name = names.rbegin(); name != names.rend(); ++name) {
-        if (name->isEmpty())
-            continue;
-        void* module = dlopen(name->constData(), RTLD_NOW | RTLD_NOLOAD);
-        if (module && dlsym(module, "parlour_recorded_sound_calls"))
-            return module;
-        if (module)
-            dlclose(module);
-    }
-    return nullptr;
+    return names;
 }
 } // namespace
 
 QStringList recordedSoundCalls()
 {
     using Calls = QStringList (*)();
-    // Only a module the program already loaded has anything to tell; the look never loads one.
+    // Only a module the program already loaded has anything to tell; the look never loads one. The
+    // program loads each module from a copy of its own, known to the loader only by the name it was
+    // loaded under: the last loaded that records calls is the one in use.
     if (!platform::soundModuleLoaded())
         return {};
-    void* module = lastRecordingModule();
-    if (!module)
-        return {};
-    auto calls = reinterpret_cast<Calls>(dlsym(module, "parlour_recorded_sound_calls"));
-    const QStringList made = calls ? calls() : QStringList();
-    dlclose(module); // the program's own hold on it stays
-    return made;
+    const std::vector<QByteArray> names = loadedLibraries();
+    for (auto name = names.rbegin(); name != names.rend(); ++name) {
+        void* module = name->isEmpty() ? nullptr : dlopen(name->constData(), RTLD_NOW | RTLD_NOLOAD);
+        if (!module)
+            continue;
+        auto calls = reinterpret_cast<Calls>(dlsym(module, "parlour_recorded_sound_calls"));
+        const QStringList made = calls ? calls() : QStringList();
+        dlclose(module); // the program's own hold on it stays
+        if (calls)
+            return made;
+    }
+    return {};
 }
