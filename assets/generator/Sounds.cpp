@@ -59,7 +59,7 @@ Samples tick()
 {
     Noise rng(41);
     Samples s = voice(1800, 0.03, {{1, 1}, {2.6, 0.3}}, 0.0003, 0.005);
-    mixInto(s, noiseBurst(rng, 0.01, 3000, 8000, 0, 0.002), 0, 0.3);
+    mixInto(s, noiseBurst(rng, 0.01, 3000, 8000, 0.0003, 0.002), 0, 0.3);
     finish(s, 0.6);
     return s;
 }

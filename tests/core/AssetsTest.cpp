@@ -25,6 +25,7 @@ struct Wave {
     int rate = 0;
     double seconds = 0;
     int peak = 0;
+    int first = 0, last = 0; // the outermost samples
 };
 
 // Reads a 16-bit PCM mono WAV with its chunks in any order.
@@ -47,6 +48,10 @@ Wave readWave(const QByteArray& b)
             for (int i = 0; i + 1 < size; i += 2)
                 w.peak = std::max(w.peak, std::abs(int(qint16(le16(b, body + i)))));
             w.seconds = double(size / 2) / w.rate;
+            if (size >= 2) {
+                w.first = qint16(le16(b, body));
+                w.last = qint16(le16(b, body + size / 2 * 2 - 2));
+            }
             w.valid = w.rate == 22050 || w.rate == 44100;
         }
         at = body + size + (size & 1);
@@ -69,6 +74,9 @@ TEST(Assets, SoundsAreShortClearPcmWaves)
         EXPECT_GT(w.seconds, 0.01) << s.name;
         EXPECT_LT(w.seconds, s.maxSeconds) << s.name;
         EXPECT_GT(w.peak, 8000) << s.name << " is too quiet";
+        // A sound that starts or stops away from silence is heard with a click at its edge.
+        EXPECT_LE(std::abs(w.first), 64) << s.name;
+        EXPECT_LE(std::abs(w.last), 64) << s.name;
     }
 }
 
