@@ -1,5 +1,5 @@
 #pragma once
-// The sound module: the one part of the suite that links Qt Multimedia and the synthesiser. The
+// The sound module: the one part of the suite that links the sound output (SDL) and the synthesiser. The
 // program loads it on the first sound or tune that is really played, so a run in silence never
 // pays for those libraries, and a machine without them still plays every game.
 #include <QString>

@@ -4,8 +4,8 @@ set -euo pipefail
 
 packages=(
   g++ cmake ninja-build pkg-config
-  qt6-base-dev qt6-multimedia-dev libgl-dev
-  libfluidsynth-dev timgm6mb-soundfont
+  qt6-base-dev libgl-dev
+  libsdl2-dev libfluidsynth-dev timgm6mb-soundfont
   libgtest-dev fonts-dejavu-core
 )
 

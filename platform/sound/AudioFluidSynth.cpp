@@ -1,15 +1,15 @@
 #include "platform/sound/AudioFluidSynth.h"
 #include "platform/sound/SilenceNotices.h"
+#include "platform/sound/SoundFiles.h"
 
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
 #include <QStringList>
 #include <algorithm>
 #include <cmath>
-#include <dlfcn.h>
 #include <fluidsynth.h>
+#include <vector>
 
 namespace platform {
 
@@ -21,48 +21,13 @@ const char* const SoundFontNames[] = {"TimGM6mb.sf2", "default-GM.sf2"};
 // Background music sits under the game sounds.
 constexpr double MusicGain = 0.7;
 
+// A tune is a few kilobytes; the bound only guards against a huge file at the name.
+constexpr qint64 MaxTuneBytes = 4 << 20;
+
 void quietFluidSynth()
 {
     for (int level = FLUID_PANIC; level < LAST_LOG_LEVEL; ++level)
         fluid_set_log_function(level, nullptr, nullptr);
-}
-
-void silentAlsaError(const char*, int, const char*, int, const char*, ...) {}
-
-// ALSA writes its own complaints (no card, busy device) straight to the terminal; libasound is
-// already loaded with FluidSynth, so its error hook is silenced where it exists. This module is
-// loaded privately, so libasound is reached by its own name rather than through the global scope.
-void quietAlsa()
-{
-    using Handler = void (*)(const char*, int, const char*, int, const char*, ...);
-    using SetHandler = int (*)(Handler);
-    void* alsa = dlopen("libasound.so.2", RTLD_LAZY | RTLD_NOLOAD);
-    if (!alsa)
-        return;
-    if (void* symbol = dlsym(alsa, "snd_lib_error_set_handler"))
-        reinterpret_cast<SetHandler>(symbol)(&silentAlsaError);
-    dlclose(alsa); // only drops the count taken above; FluidSynth keeps the library loaded
-}
-
-bool hasAlsaPlaybackDevice()
-{
-    return !QDir(QStringLiteral("/dev/snd")).entryList({QStringLiteral("pcmC*p")}, QDir::System).isEmpty();
-}
-
-// The configured default first, then the sound servers, then ALSA when there is a card for it.
-QStringList audioDriverCandidates(fluid_settings_t* settings)
-{
-    QStringList drivers;
-    char* preferred = nullptr;
-    if (fluid_settings_dupstr(settings, "audio.driver", &preferred) == FLUID_OK && preferred) {
-        drivers << QString::fromLatin1(preferred);
-        fluid_free(preferred);
-    }
-    drivers << QStringLiteral("pulseaudio") << QStringLiteral("alsa");
-    drivers.removeDuplicates();
-    if (!hasAlsaPlaybackDevice())
-        drivers.removeAll(QStringLiteral("alsa"));
-    return drivers;
 }
 
 } // namespace
@@ -80,133 +45,137 @@ QString findSoundFont()
     return {};
 }
 
-struct FluidTunePlayer::Synth {
+struct FluidTunes::Synth {
     fluid_settings_t* settings = nullptr;
     fluid_synth_t* synth = nullptr;
-    fluid_audio_driver_t* driver = nullptr;
-    fluid_player_t* player = nullptr;
 
+    // A synthesiser at the mixer's rate whose tunes keep time by the frames rendered, not by the
+    // clock: a tune lasts as long as it was written, whenever its frames are asked for.
+    explicit Synth(const QString& soundFont)
+    {
+        quietFluidSynth();
+        settings = new_fluid_settings();
+        if (!settings)
+            return;
+        fluid_settings_setnum(settings, "synth.sample-rate", MixRate);
+        fluid_settings_setnum(settings, "synth.gain", MusicGain);
+        fluid_settings_setint(settings, "synth.lock-memory", 0);
+        fluid_settings_setstr(settings, "player.timing-source", "sample");
+        synth = new_fluid_synth(settings);
+        if (synth && !soundFont.isEmpty()
+            && fluid_synth_sfload(synth, QFile::encodeName(soundFont).constData(), 1) == FLUID_FAILED) {
+            delete_fluid_synth(synth);
+            synth = nullptr;
+        }
+    }
     ~Synth()
     {
-        stopTune();
-        if (driver)
-            delete_fluid_audio_driver(driver);
         if (synth)
             delete_fluid_synth(synth);
         if (settings)
             delete_fluid_settings(settings);
     }
-
-    void stopTune()
-    {
-        if (!player)
-            return;
-        fluid_player_stop(player);
-        delete_fluid_player(player);
-        player = nullptr;
-        fluid_synth_all_sounds_off(synth, -1);
-    }
 };
 
-FluidTunePlayer::FluidTunePlayer(SilenceNotices& notices, QStringList drivers)
-    : m_notices(notices), m_drivers(std::move(drivers))
+namespace {
+
+class FluidVoice : public TuneVoice {
+public:
+    FluidVoice(fluid_synth_t* synth, fluid_player_t* player) : m_synth(synth), m_player(player) {}
+    ~FluidVoice() override
+    {
+        fluid_player_stop(m_player);
+        delete_fluid_player(m_player);
+        // The next tune starts from silence, with the instruments back at their defaults.
+        fluid_synth_system_reset(m_synth);
+    }
+
+    bool mixInto(float* stereo, int frames) override
+    {
+        m_left.resize(std::size_t(frames));
+        m_right.resize(std::size_t(frames));
+        fluid_synth_write_float(m_synth, frames, m_left.data(), 0, 1, m_right.data(), 0, 1);
+        for (int i = 0; i < frames; ++i) {
+            stereo[2 * i] += m_left[std::size_t(i)];
+            stereo[2 * i + 1] += m_right[std::size_t(i)];
+        }
+        // Ended once the player has played its last event and the last note has died away.
+        return fluid_player_get_status(m_player) == FLUID_PLAYER_PLAYING
+               || fluid_synth_get_active_voice_count(m_synth) > 0;
+    }
+
+    bool hadEvents() const { return fluid_player_get_total_ticks(m_player) > 0; }
+
+private:
+    fluid_synth_t* m_synth;
+    fluid_player_t* m_player;
+    std::vector<float> m_left, m_right;
+};
+
+// The tune's bytes are read here, without blocking, rather than by FluidSynth from the name.
+std::unique_ptr<FluidVoice> voiceFor(fluid_synth_t* synth, const QString& path)
 {
+    const std::optional<QByteArray> bytes = readSoundFile(path, MaxTuneBytes);
+    if (!bytes || bytes->size() < 4 || !bytes->startsWith("MThd"))
+        return nullptr;
+    fluid_player_t* player = new_fluid_player(synth);
+    if (!player)
+        return nullptr;
+    if (fluid_player_add_mem(player, bytes->constData(), std::size_t(bytes->size())) != FLUID_OK
+        || fluid_player_play(player) != FLUID_OK) {
+        delete_fluid_player(player);
+        return nullptr;
+    }
+    return std::make_unique<FluidVoice>(synth, player);
 }
 
-FluidTunePlayer::~FluidTunePlayer() = default;
+} // namespace
 
-void FluidTunePlayer::start(const QString& path)
+FluidTunes::FluidTunes(SilenceNotices& notices) : m_notices(notices) {}
+
+FluidTunes::~FluidTunes() = default;
+
+std::unique_ptr<TuneVoice> FluidTunes::voice(const QString& path)
 {
     if (!QFileInfo(path).isFile())
-        return;
+        return nullptr;
     if (!m_tried) {
         // Set up once, on the first tune: a game without music never touches the synthesiser.
         m_tried = true;
         const QString font = findSoundFont();
-        if (font.isEmpty()) {
+        auto synth = font.isEmpty() ? nullptr : std::make_unique<Synth>(font);
+        if (!synth || !synth->synth) {
             m_notices.say(SilenceNotices::NoSoundFont);
-            return;
+            return nullptr;
         }
-        quietFluidSynth();
-        quietAlsa();
-        auto s = std::make_unique<Synth>();
-        s->settings = new_fluid_settings();
-        if (!s->settings)
-            return;
-        fluid_settings_setnum(s->settings, "synth.gain", MusicGain);
-        s->synth = new_fluid_synth(s->settings);
-        if (!s->synth)
-            return;
-        const QStringList drivers = m_drivers.isEmpty() ? audioDriverCandidates(s->settings) : m_drivers;
-        for (const QString& driver : drivers) {
-            fluid_settings_setstr(s->settings, "audio.driver", driver.toLatin1().constData());
-            s->driver = new_fluid_audio_driver(s->settings, s->synth);
-            if (s->driver)
-                break;
-        }
-        if (!s->driver) {
-            m_notices.say(SilenceNotices::NoSoundDevice);
-            return;
-        }
-        if (fluid_synth_sfload(s->synth, QFile::encodeName(font).constData(), 1) == FLUID_FAILED) {
-            m_notices.say(SilenceNotices::NoSoundFont);
-            return;
-        }
-        m_synth = std::move(s);
+        m_synth = std::move(synth);
     }
-    if (!m_synth)
-        return;
-    m_synth->stopTune();
-    m_synth->player = new_fluid_player(m_synth->synth);
-    if (!m_synth->player)
-        return;
-    if (fluid_player_add(m_synth->player, QFile::encodeName(path).constData()) != FLUID_OK
-        || fluid_player_play(m_synth->player) != FLUID_OK)
-        m_synth->stopTune();
-}
-
-void FluidTunePlayer::stop()
-{
-    if (m_synth)
-        m_synth->stopTune();
+    return m_synth ? voiceFor(m_synth->synth, path) : nullptr;
 }
 
 TuneRendering renderTuneOffline(const QString& midiPath, const QString& soundFont, double maxSeconds)
 {
     TuneRendering result;
-    quietFluidSynth();
-    const QByteArray file = QFile::encodeName(midiPath);
-    if (!fluid_is_midifile(file.constData()))
+    FluidTunes::Synth synth(soundFont);
+    if (!synth.synth)
         return result;
-    fluid_settings_t* settings = new_fluid_settings();
-    // The player follows the samples written, not the wall clock, so rendering runs as fast as it can.
-    fluid_settings_setstr(settings, "player.timing-source", "sample");
-    fluid_settings_setint(settings, "synth.lock-memory", 0);
-    fluid_settings_setnum(settings, "synth.gain", MusicGain);
-    fluid_synth_t* synth = new_fluid_synth(settings);
-    if (!soundFont.isEmpty())
-        fluid_synth_sfload(synth, QFile::encodeName(soundFont).constData(), 1);
-    fluid_player_t* player = new_fluid_player(synth);
-    if (fluid_player_add(player, file.constData()) == FLUID_OK && fluid_player_play(player) == FLUID_OK) {
-        double rate = 44100;
-        fluid_settings_getnum(settings, "synth.sample-rate", &rate);
-        constexpr int Block = 512;
-        float left[Block], right[Block];
-        long frames = 0;
-        const long limit = long(maxSeconds * rate);
-        while (fluid_player_get_status(player) == FLUID_PLAYER_PLAYING && frames < limit) {
-            fluid_synth_write_float(synth, Block, left, 0, 1, right, 0, 1);
-            for (int i = 0; i < Block; ++i)
-                result.peak = std::max({result.peak, double(std::fabs(left[i])), double(std::fabs(right[i]))});
-            frames += Block;
-        }
-        result.loaded = fluid_player_get_total_ticks(player) > 0;
-        result.seconds = frames / rate;
+    std::unique_ptr<FluidVoice> voice = voiceFor(synth.synth, midiPath);
+    if (!voice)
+        return result;
+    constexpr int Block = 512;
+    float frames[Block * MixChannels];
+    long rendered = 0;
+    const auto limit = long(maxSeconds * MixRate);
+    bool sounding = true;
+    while (sounding && rendered < limit) {
+        std::fill(std::begin(frames), std::end(frames), 0.0f);
+        sounding = voice->mixInto(frames, Block);
+        for (float v : frames)
+            result.peak = std::max(result.peak, double(std::fabs(v)));
+        rendered += Block;
     }
-    fluid_player_stop(player);
-    delete_fluid_player(player);
-    delete_fluid_synth(synth);
-    delete_fluid_settings(settings);
+    result.loaded = voice->hadEvents();
+    result.seconds = double(rendered) / MixRate;
     return result;
 }
 

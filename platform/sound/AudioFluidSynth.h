@@ -1,8 +1,7 @@
 #pragma once
-#include "platform/AudioSequencer.h"
+#include "platform/sound/Mixer.h"
 
 #include <QString>
-#include <QStringList>
 #include <memory>
 
 namespace platform {
@@ -13,30 +12,34 @@ QString findSoundFont();
 
 class SilenceNotices;
 
-// Plays the tune through FluidSynth. Nothing is set up until the first tune starts; without a sound
-// font or a sound device it stays silent for the rest of the run and says why once through
-// `notices`; FluidSynth's own messages never reach the terminal. The audio drivers are tried in the
-// order given, or when none are given the configured one, then the sound servers, then ALSA.
-class FluidTunePlayer : public TunePlayer {
+// The tune through FluidSynth, rendered into the mixer's stream rather than through an audio driver
+// of its own. The synthesiser is set up on the first tune and kept for the run; without a sound font
+// it stays silent for the rest of the run and says so once through `notices`; FluidSynth's own
+// messages never reach the terminal.
+class FluidTunes {
 public:
-    explicit FluidTunePlayer(SilenceNotices& notices, QStringList drivers = {});
-    ~FluidTunePlayer() override;
+    explicit FluidTunes(SilenceNotices& notices);
+    ~FluidTunes();
+    FluidTunes(const FluidTunes&) = delete;
+    FluidTunes& operator=(const FluidTunes&) = delete;
 
-    void start(const QString& path) override;
-    void stop() override;
+    // A voice that plays the tune at `path` once from its beginning; null when it cannot be played.
+    // The synthesiser serves one voice at a time, and is the output thread's while a voice is in the
+    // mixer: take the last voice out of the mixer before asking for the next.
+    std::unique_ptr<TuneVoice> voice(const QString& path);
+
+    struct Synth;
 
 private:
-    struct Synth;
-    std::unique_ptr<Synth> m_synth; // null until the first start, and after a failed set-up
+    std::unique_ptr<Synth> m_synth; // null until the first tune, and after a failed set-up
     bool m_tried = false;
     SilenceNotices& m_notices;
-    QStringList m_drivers;
 };
 
 // What a tune sounds like when rendered offline, without any audio device: for checking a tune.
 struct TuneRendering {
     bool loaded = false; // the file was read as a MIDI file with events in it
-    double seconds = 0;  // until the player reached its end (or the limit)
+    double seconds = 0;  // until the tune had ended and faded out (or the limit)
     double peak = 0;     // largest sample; 0 is silence
 };
 TuneRendering renderTuneOffline(const QString& midiPath, const QString& soundFont, double maxSeconds);

@@ -1,0 +1,75 @@
+#pragma once
+// The one voice of the game sounds and the tune, mixed into the frames of the output stream. Plain
+// C++ with no sound library: the output thread pulls frames, the window's thread starts and stops
+// what sounds, and tests drive it frame by frame.
+#include <cstddef>
+#include <atomic>
+#include <cstdint>
+#include <memory>
+#include <mutex>
+#include <vector>
+
+namespace platform {
+
+inline constexpr int MixRate = 44100;
+inline constexpr int MixChannels = 2;
+
+// A sound decoded once into the stream's format: interleaved stereo floats at MixRate.
+struct Clip {
+    std::vector<float> samples;
+    std::size_t frames() const { return samples.size() / MixChannels; }
+};
+
+// A tune being played. It is only ever called with the mixer's lock held, so it may use what the
+// window's thread uses too; it is destroyed under the same lock.
+class TuneVoice {
+public:
+    virtual ~TuneVoice() = default;
+    // Adds its next `frames` frames into `stereo` (interleaved); false once it has ended and faded out.
+    virtual bool mixInto(float* stereo, int frames) = 0;
+};
+
+class Mixer {
+public:
+    Mixer() = default;
+    ~Mixer();
+    Mixer(const Mixer&) = delete;
+    Mixer& operator=(const Mixer&) = delete;
+
+    // A new sound cuts off the one playing; the same sound again starts over from its first frame.
+    void play(std::shared_ptr<const Clip> clip);
+    // A new tune cuts off the one playing.
+    void startTune(std::unique_ptr<TuneVoice> tune);
+    void stopTune();
+    // Drops the sound and the tune, as when the stream they were heard through is lost.
+    void stopAll();
+
+    // The output thread's part: writes the next `frames` frames over `stereo`. What it mixes is held
+    // under its ceiling by a limiter that lets go again over some 50 ms, so nothing clips.
+    void render(float* stereo, int frames);
+
+    // Where another mixer's stream is heard alongside this one's, this one keeps under full scale
+    // less what the other has just rendered, so the two together never clip either.
+    void leaveRoomFor(const Mixer* other) { m_other = other; }
+    // The largest sample rendered lately: held for 100 ms, then falling away.
+    float recentPeak() const { return m_recentPeak.load(std::memory_order_relaxed); }
+
+    // Frames rendered since the last sound and the tune ended; 0 while anything sounds.
+    std::int64_t silentFrames() const;
+    bool tunePlaying() const;
+
+private:
+    void dropTune(); // with the lock held
+
+    mutable std::mutex m_lock;
+    std::shared_ptr<const Clip> m_clip;
+    std::size_t m_position = 0; // next frame of m_clip
+    std::unique_ptr<TuneVoice> m_tune;
+    std::int64_t m_silentFrames = 0;
+    float m_gain = 1; // the limiter's
+    const Mixer* m_other = nullptr;
+    std::atomic<float> m_recentPeak = 0;
+    std::int64_t m_peakHeldFor = 0; // frames
+};
+
+} // namespace platform

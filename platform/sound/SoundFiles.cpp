@@ -1,0 +1,190 @@
+#include "platform/sound/SoundFiles.h"
+
+#include <QFile>
+#include <QtEndian>
+#include <algorithm>
+#include <cerrno>
+#include <cmath>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <vector>
+
+namespace platform {
+
+namespace {
+
+// The suite's sounds are a few hundred kilobytes at most; the bounds only guard against a caller
+// passing a huge file or endless names.
+constexpr qint64 MaxWaveBytes = 16 << 20;
+constexpr int MaxCachedClips = 32;
+
+// Lobes of the resampling window: plenty for sounds this short, decoded once.
+constexpr int Lobes = 8;
+
+double sinc(double x)
+{
+    if (std::fabs(x) < 1e-9)
+        return 1.0;
+    const double px = 3.14159265358979323846 * x;
+    return std::sin(px) / px;
+}
+
+struct Format {
+    int encoding = 0; // 1 PCM, 3 float
+    int channels = 0;
+    int rate = 0;
+    int bits = 0;
+};
+
+// One channel value of a sample frame, as -1..1.
+float sampleAt(const uchar* p, const Format& f)
+{
+    switch (f.bits) {
+    case 8:
+        return (int(p[0]) - 128) / 128.0f;
+    case 16:
+        return qFromLittleEndian<qint16>(p) / 32768.0f;
+    case 24:
+        return float(qint32(quint32(p[0]) << 8 | quint32(p[1]) << 16 | quint32(p[2]) << 24) / 2147483648.0);
+    case 32:
+        if (f.encoding == 3) {
+            const quint32 bits = qFromLittleEndian<quint32>(p);
+            float v;
+            std::memcpy(&v, &bits, sizeof v);
+            return std::isfinite(v) ? std::fmax(-1.0f, std::fmin(1.0f, v)) : 0.0f;
+        }
+        return float(qFromLittleEndian<qint32>(p) / 2147483648.0);
+    }
+    return 0;
+}
+
+bool usable(const Format& f)
+{
+    const bool pcm = f.encoding == 1 && (f.bits == 8 || f.bits == 16 || f.bits == 24 || f.bits == 32);
+    const bool real = f.encoding == 3 && f.bits == 32;
+    return (pcm || real) && f.channels >= 1 && f.channels <= 8 && f.rate >= 4000 && f.rate <= 384000;
+}
+
+} // namespace
+
+std::optional<QByteArray> readSoundFile(const QString& path, qint64 maxBytes)
+{
+    // Opened once without blocking and judged by what was opened, so a pipe put at the name is
+    // never waited on.
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    if (fd < 0)
+        return std::nullopt;
+    std::optional<QByteArray> bytes;
+    struct stat st {};
+    if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && st.st_size <= maxBytes) {
+        QByteArray data(qsizetype(st.st_size), Qt::Uninitialized);
+        qsizetype got = 0;
+        while (got < data.size()) {
+            const ssize_t n = ::read(fd, data.data() + got, std::size_t(data.size() - got));
+            if (n < 0 && errno == EINTR)
+                continue;
+            if (n <= 0)
+                break;
+            got += n;
+        }
+        data.truncate(got);
+        bytes = std::move(data);
+    }
+    ::close(fd);
+    return bytes;
+}
+
+std::shared_ptr<const Clip> decodeWave(const QByteArray& bytes)
+{
+    const auto* data = reinterpret_cast<const uchar*>(bytes.constData());
+    const qsizetype size = bytes.size();
+    if (size < 12 || std::memcmp(data, "RIFF", 4) != 0 || std::memcmp(data + 8, "WAVE", 4) != 0)
+        return nullptr;
+    Format format;
+    const uchar* samples = nullptr;
+    qsizetype sampleBytes = 0;
+    for (qsizetype at = 12; at + 8 <= size;) {
+        const quint32 length = qFromLittleEndian<quint32>(data + at + 4);
+        const uchar* body = data + at + 8;
+        const qsizetype available = std::min<qsizetype>(length, size - at - 8);
+        if (std::memcmp(data + at, "fmt ", 4) == 0 && available >= 16) {
+            format.encoding = qFromLittleEndian<quint16>(body);
+            format.channels = qFromLittleEndian<quint16>(body + 2);
+            format.rate = int(qFromLittleEndian<quint32>(body + 4));
+            format.bits = qFromLittleEndian<quint16>(body + 14);
+            if (format.encoding == 0xFFFE && available >= 26) // extensible: the real encoding follows
+                format.encoding = qFromLittleEndian<quint16>(body + 24);
+        } else if (std::memcmp(data + at, "data", 4) == 0) {
+            samples = body;
+            sampleBytes = available; // a file cut short keeps what it has
+            break;
+        }
+        at += 8 + qsizetype(length) + (length & 1);
+    }
+    if (!samples || !usable(format))
+        return nullptr;
+    const int frameBytes = format.channels * format.bits / 8;
+    const qsizetype inFrames = sampleBytes / frameBytes;
+    if (inFrames == 0)
+        return nullptr;
+
+    // Read as mono or stereo, then brought to the mixer's rate through a windowed sinc, which keeps
+    // the brightness of a click that a straight line between samples would dull.
+    auto channel = [&](qsizetype frame, int c) {
+        const int from = format.channels == 1 ? 0 : std::min(c, format.channels - 1);
+        return sampleAt(samples + frame * frameBytes + from * (format.bits / 8), format);
+    };
+    auto clip = std::make_shared<Clip>();
+    const double step = double(format.rate) / MixRate;
+    const double cutoff = std::min(1.0, 1.0 / step); // below both rates' half
+    const double reach = Lobes / cutoff;               // input frames on each side
+    const auto outFrames = qsizetype(std::ceil(inFrames / step));
+    clip->samples.resize(std::size_t(outFrames) * MixChannels);
+    // The window's weights depend only on where an output frame falls between two input frames; at
+    // the usual rates only a few such places occur, so each is worked out once.
+    constexpr int Phases = 1024;
+    const int taps = int(std::ceil(reach)) * 2 + 1;
+    std::vector<std::vector<double>> weights(Phases);
+    for (qsizetype i = 0; i < outFrames; ++i) {
+        const double position = i * step;
+        const auto base = qsizetype(position);
+        const int phase = std::min(Phases - 1, int((position - double(base)) * Phases + 0.5));
+        std::vector<double>& w = weights[std::size_t(phase)];
+        if (w.empty()) {
+            w.resize(std::size_t(taps));
+            for (int k = 0; k < taps; ++k) {
+                const double x = (double(k - taps / 2) - double(phase) / Phases) * cutoff;
+                w[std::size_t(k)] = std::fabs(x) < Lobes ? cutoff * sinc(x) * sinc(x / Lobes) : 0.0;
+            }
+        }
+        double sum[MixChannels] = {};
+        for (int k = 0; k < taps; ++k) {
+            const qsizetype at = base + k - taps / 2;
+            if (at < 0 || at >= inFrames || w[std::size_t(k)] == 0.0)
+                continue;
+            for (int c = 0; c < MixChannels; ++c)
+                sum[c] += w[std::size_t(k)] * channel(at, c);
+        }
+        for (int c = 0; c < MixChannels; ++c)
+            clip->samples[std::size_t(i * MixChannels + c)] = float(std::clamp(sum[c], -1.0, 1.0));
+    }
+    return clip;
+}
+
+std::shared_ptr<const Clip> WaveClips::clip(const QString& path)
+{
+    if (std::shared_ptr<const Clip> known = m_clips.value(path))
+        return known;
+    const std::optional<QByteArray> bytes = readSoundFile(path, MaxWaveBytes);
+    std::shared_ptr<const Clip> clip = bytes ? decodeWave(*bytes) : nullptr;
+    if (!clip)
+        return nullptr; // a file put right later is read again
+    if (m_clips.size() >= MaxCachedClips)
+        m_clips.clear(); // a clip still sounding is kept alive by the mixer
+    m_clips.insert(path, clip);
+    return clip;
+}
+
+} // namespace platform
