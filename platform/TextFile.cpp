@@ -191,6 +191,17 @@ bool readWholeFile(const QString& path, QByteArray* contents)
     return true;
 }
 
+bool holdsRegularFileOrNothing(const QString& path)
+{
+    const QByteArray name = QFile::encodeName(path);
+    struct stat status {};
+    if (::lstat(name.constData(), &status) != 0)
+        return errno == ENOENT;
+    if (S_ISLNK(status.st_mode) && ::stat(name.constData(), &status) != 0)
+        return errno == ENOENT; // a link that leads nowhere
+    return S_ISREG(status.st_mode);
+}
+
 namespace {
 bool validUtf8(QByteArrayView bytes)
 {
