@@ -20,7 +20,8 @@ constexpr qint64 LargestReadableFile = 1024 * 1024;
 bool writeFileAtomically(const QString& path, const QByteArray& contents);
 
 // Reads a whole file; false when it cannot be opened, or when it is not a regular file
-// of at most LargestReadableFile bytes (a device, a pipe or a folder is never read).
+// of at most LargestReadableFile bytes. The name is opened once, without waiting, and judged by what
+// was opened: a device, a pipe or a folder is never read, whatever stood at the name a moment before.
 bool readWholeFile(const QString& path, QByteArray* contents);
 
 // Whether `path` holds nothing, a regular file, or a link to one or to nothing: a name that may be
