@@ -159,11 +159,14 @@ bool writeFileAtomically(const QString& path, const QByteArray& contents)
         ownerOnly | QFile::ReadGroup | QFile::WriteGroup | QFile::ReadOther | QFile::WriteOther;
     if (!openTemporary(target, temporary, end->exists ? ownerOnly : anyone))
         return false;
-    if (end->exists)
-        takeOverStanding(temporary.handle(), *end);
-    // Unbuffered, so a write the disk refuses is seen here; the data is on the disk before the rename,
-    // or a crash could leave an empty file where the old one was.
+    // Unbuffered, so a write the disk refuses is seen here.
     bool written = temporary.write(contents) == contents.size() && temporary.error() == QFileDevice::NoError;
+    // Only after the write: the kernel clears the set-id bits of a file written by a process that may
+    // not set them.
+    if (written && end->exists)
+        takeOverStanding(temporary.handle(), *end);
+    // The data and the standing are on the disk before the rename, or a crash could leave an empty
+    // file where the old one was.
     if (written && ::fsync(temporary.handle()) != 0 && errno != EINVAL)
         written = false;
     temporary.close();

@@ -283,6 +283,9 @@ TEST(TextFile, ThePlayerWritesOnlyTheFilesThePlayerMayWriteAndTheyStayThePlayers
         {0444, players, false, players},
         {0644, root, false, root},
         {0666, root, true, players},
+        // The kernel clears the set-id bits on a write by a process that may not set them again.
+        {04750, players, true, players},
+        {02770, players, true, players},
     };
     for (const auto& c : cases) {
         const Standing old{c.mode, c.owner.owner, c.owner.group};
