@@ -8,6 +8,7 @@
 #include <fcntl.h>
 #include <sys/mman.h>
 #include <sys/stat.h>
+#include <sys/statvfs.h>
 #include <unistd.h>
 
 // Newer kernels than this system's headers may know.
@@ -69,6 +70,32 @@ int sealedCopy(const QString& name, const QByteArray& bytes)
     return fd;
 }
 
+// For where the system allows no executable memory file: a file with no name in `folder`, holding
+// `bytes`, given back open read-only. With no name and no write bit it can be reached only through this
+// process's descriptors (/proc/<pid>/fd, open to those with the right to trace it), and written by no
+// process but one that writes any file; the one descriptor that wrote it is closed before it is loaded.
+// -1 on failure, with errno as it was.
+int unlinkedCopy(const QString& folder, const QByteArray& bytes)
+{
+    const int error = errno;
+    const int writable =
+        ::open(QFile::encodeName(folder).constData(), O_TMPFILE | O_EXCL | O_RDWR | O_CLOEXEC, S_IRUSR | S_IXUSR);
+    if (writable < 0) {
+        errno = error;
+        return -1;
+    }
+    // On a filesystem mounted without execution the loader would refuse it.
+    struct statvfs filesystem {};
+    int copy = -1;
+    if (writeAll(writable, bytes) && ::fstatvfs(writable, &filesystem) == 0 && !(filesystem.f_flag & ST_NOEXEC)) {
+        const QByteArray again = QByteArrayLiteral("/proc/self/fd/") + QByteArray::number(writable);
+        copy = ::open(again.constData(), O_RDONLY | O_CLOEXEC);
+    }
+    ::close(writable);
+    errno = error;
+    return copy;
+}
+
 } // namespace
 
 LibraryFile::LibraryFile(const QString& path, const LibraryFingerprint& built)
@@ -99,7 +126,13 @@ LibraryFile::LibraryFile(const QString& path, const LibraryFingerprint& built)
     ::close(fd);
     if (bytes.size() != built.size || QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex() != built.sha256)
         return;
-    m_copy = sealedCopy(QFileInfo(path).fileName(), bytes);
+    const QFileInfo file(path);
+    m_copy = sealedCopy(file.fileName(), bytes);
+    // The folder the module came from is on a filesystem it is meant to be loaded from; the program's
+    // folder, where it is, is written to for the tables and settings anyway.
+    if (m_copy < 0)
+        m_copy = unlinkedCopy(file.absolutePath(), bytes);
+    // Named by why the memory file was refused, as ever.
     if (m_copy < 0)
         m_fault = QStringLiteral("cannot copy %1 into memory: %2").arg(path, systemError());
 }

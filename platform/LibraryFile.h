@@ -13,9 +13,10 @@ struct LibraryFingerprint {
 
 // A shared library file, taken only when it is byte for byte the one the build made. A file of any
 // other length is refused before any of its bytes are read, however large it is; a pipe or a device is
-// never opened. The bytes that match are copied once into memory sealed against any change, and the
-// loader is given that copy: a rewrite of the file on disk, before the load or after it, never reaches
-// what is loaded.
+// never opened. The bytes that match are copied once into memory sealed against any change (where the
+// system allows no executable memory file, into a file with no name and no write bit in the library's
+// folder, kept open read-only), and the loader is given that copy: a rewrite of the file on disk, before
+// the load or after it, never reaches what is loaded.
 class LibraryFile {
 public:
     LibraryFile(const QString& path, const LibraryFingerprint& built);
@@ -27,7 +28,7 @@ public:
     QString fault() const { return m_fault; }
     // Whether its bytes are the ones the build made (and copied, ready to load).
     bool isTheOneBuilt() const { return m_copy >= 0; }
-    // A name under which the system loader opens the sealed copy. Once the library is loaded through
+    // A name under which the system loader opens the copy. Once the library is loaded through
     // it, keep the copy for the rest of the run (keepOpen): the loader knows a loaded library by that
     // name, which must never come to mean another file.
     QByteArray loaderPath() const;

@@ -8,11 +8,13 @@
 #include <QRegularExpression>
 #include <QStringDecoder>
 
+#include <algorithm>
 #include <cerrno>
 #include <climits>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <fcntl.h>
 #include <optional>
 #include <sys/stat.h>
 #include <sys/xattr.h>
@@ -157,11 +159,14 @@ bool writeFileAtomically(const QString& path, const QByteArray& contents)
         ownerOnly | QFile::ReadGroup | QFile::WriteGroup | QFile::ReadOther | QFile::WriteOther;
     if (!openTemporary(target, temporary, end->exists ? ownerOnly : anyone))
         return false;
-    if (end->exists)
-        takeOverStanding(temporary.handle(), *end);
-    // Unbuffered, so a write the disk refuses is seen here; the data is on the disk before the rename,
-    // or a crash could leave an empty file where the old one was.
+    // Unbuffered, so a write the disk refuses is seen here.
     bool written = temporary.write(contents) == contents.size() && temporary.error() == QFileDevice::NoError;
+    // Only after the write: the kernel clears the set-id bits of a file written by a process that may
+    // not set them.
+    if (written && end->exists)
+        takeOverStanding(temporary.handle(), *end);
+    // The data and the standing are on the disk before the rename, or a crash could leave an empty
+    // file where the old one was.
     if (written && ::fsync(temporary.handle()) != 0 && errno != EINVAL)
         written = false;
     temporary.close();
@@ -176,19 +181,46 @@ bool writeFileAtomically(const QString& path, const QByteArray& contents)
 
 bool readWholeFile(const QString& path, QByteArray* contents)
 {
-    // Checked before opening: opening a pipe would wait for a writer.
-    const QFileInfo info(path);
-    if (!info.isFile() || info.size() > LargestReadableFile)
+    // Judged by what was opened, not by a look at the name first: a pipe put there in between would
+    // wait for a writer. Without blocking, a pipe opens at once and is refused like any non-file.
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0)
         return false;
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly))
+    struct stat status {};
+    bool read = ::fstat(fd, &status) == 0 && S_ISREG(status.st_mode) && status.st_size <= LargestReadableFile;
+    // One byte past its size shows a file that grows as it is read, up to one past the limit.
+    constexpr qsizetype Enough = LargestReadableFile + 1;
+    QByteArray bytes(read ? qsizetype(status.st_size) + 1 : 0, Qt::Uninitialized);
+    qsizetype size = 0;
+    while (read && size < Enough) {
+        if (size == bytes.size())
+            bytes.resize(std::min(Enough, 2 * size));
+        const ssize_t got = ::read(fd, bytes.data() + size, size_t(bytes.size() - size));
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got <= 0) {
+            read = got == 0;
+            break;
+        }
+        size += got;
+    }
+    ::close(fd);
+    if (!read || size > LargestReadableFile)
         return false;
-    // The file may have grown since it was looked at.
-    QByteArray bytes = f.read(LargestReadableFile + 1);
-    if (bytes.size() > LargestReadableFile || f.error() != QFileDevice::NoError)
-        return false;
+    bytes.truncate(size);
     *contents = std::move(bytes);
     return true;
+}
+
+bool holdsRegularFileOrNothing(const QString& path)
+{
+    const QByteArray name = QFile::encodeName(path);
+    struct stat status {};
+    if (::lstat(name.constData(), &status) != 0)
+        return errno == ENOENT;
+    if (S_ISLNK(status.st_mode) && ::stat(name.constData(), &status) != 0)
+        return errno == ENOENT; // a link that leads nowhere
+    return S_ISREG(status.st_mode);
 }
 
 namespace {

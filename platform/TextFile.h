@@ -20,8 +20,14 @@ constexpr qint64 LargestReadableFile = 1024 * 1024;
 bool writeFileAtomically(const QString& path, const QByteArray& contents);
 
 // Reads a whole file; false when it cannot be opened, or when it is not a regular file
-// of at most LargestReadableFile bytes (a device, a pipe or a folder is never read).
+// of at most LargestReadableFile bytes. The name is opened once, without waiting, and judged by what
+// was opened: a device, a pipe or a folder is never read, whatever stood at the name a moment before.
 bool readWholeFile(const QString& path, QByteArray* contents);
+
+// Whether `path` holds nothing, a regular file, or a link to one or to nothing: a name that may be
+// opened, or made, without waiting on a pipe or touching a device. Looked at, never opened, and only
+// for code that opens by name itself (a lock file); it cannot see what the name holds a moment later.
+bool holdsRegularFileOrNothing(const QString& path);
 
 // The text of a file's bytes: each line as UTF-8 when it is valid UTF-8, otherwise as Latin-1,
 // so files written before names were kept in UTF-8 still read as written.

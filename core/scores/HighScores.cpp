@@ -66,17 +66,33 @@ bool tableMissingOrEmpty(const QString& path)
     return table && table->lines().empty();
 }
 
+enum class TableLock { Taken, HeldByAnother, CannotBeMade };
+
+// QLockFile reads a lock it finds for its owner, and deletes one it takes for stale under a second lock
+// beside it: a pipe at either name would hold the window for good, a device would be deleted. Each name
+// is looked at just before each try, on this thread; what is put there between the look and the try
+// is not seen.
+bool lockNamesAreSafe(const QString& lockName)
+{
+    return platform::holdsRegularFileOrNothing(lockName) &&
+           platform::holdsRegularFileOrNothing(lockName + QStringLiteral(".rmlock"));
+}
+
 // Takes the table's lock, waiting while another copy of the suite holds it; the window goes on
-// painting meanwhile. False when the lock cannot be made, or is still held after the wait.
-bool lockTable(QLockFile& lock)
+// painting meanwhile.
+TableLock lockTable(QLockFile& lock, const QString& lockName)
 {
     constexpr int PatienceMs = 10000;
     constexpr int RetryMs = 100;
     for (int waited = 0;; waited += RetryMs) {
+        if (!lockNamesAreSafe(lockName))
+            return TableLock::CannotBeMade;
         if (lock.tryLock(0))
-            return true;
-        if (lock.error() != QLockFile::LockFailedError || waited >= PatienceMs)
-            return false;
+            return TableLock::Taken;
+        if (lock.error() != QLockFile::LockFailedError)
+            return TableLock::CannotBeMade;
+        if (waited >= PatienceMs)
+            return TableLock::HeldByAnother;
         platform::Sleep(RetryMs);
     }
 }
@@ -165,10 +181,12 @@ void CheckHighScore(const QString& FileBase, GameForm& Form, const QString& Defa
     {
         // Another copy of the suite may have written the table while the name was typed: the score
         // goes into the table as it is now, with no other writer between reading and writing.
-        QLockFile lock(path + QStringLiteral(".lock"));
-        if (!lockTable(lock)) {
-            if (lock.error() != QLockFile::LockFailedError)
-                throw HighScoreTableError("cannot lock the high-score table " + path.toStdString());
+        const QString lockName = path + QStringLiteral(".lock");
+        QLockFile lock(lockName);
+        const TableLock taken = lockTable(lock, lockName);
+        if (taken == TableLock::CannotBeMade)
+            throw HighScoreTableError("cannot lock the high-score table " + path.toStdString());
+        if (taken == TableLock::HeldByAnother) {
             platform::MsgBox(QStringLiteral("Another copy of the game is using the High Score Table. "
                                             "Your score could not be recorded."),
                              platform::vbExclamation, gGameTitle);

@@ -11,7 +11,10 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <algorithm>
+#include <atomic>
+#include <csignal>
 #include <climits>
+#include <fcntl.h>
 #include <cstring>
 #include <grp.h>
 #include <limits>
@@ -25,6 +28,7 @@
 #include <sys/un.h>
 #include <sys/wait.h>
 #include <sys/xattr.h>
+#include <thread>
 #include <unistd.h>
 #include <vector>
 
@@ -78,6 +82,53 @@ TEST(TextFile, OnlyRegularFilesOfSaneSizeAreRead)
     QByteArray contents;
     EXPECT_TRUE(readWholeFile(limit, &contents));
     EXPECT_EQ(contents.size(), LargestReadableFile);
+}
+
+// A pipe put in a file's place between a look at the name and its opening would hold the reader until
+// some writer came. Here one is swapped with a regular file at the name while it is read, and each
+// reader waiting on it let through with bytes of its own: those must never come back.
+TEST(TextFile, AFileSwappedForAPipeWhileItIsReadIsNeverWaitedOn)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("Tallies.Ini"));
+    const QByteArray fifo = QFile::encodeName(dir.filePath(QStringLiteral("pipe")));
+    const QByteArray file = QFile::encodeName(dir.filePath(QStringLiteral("file")));
+    const QByteArray staged = QFile::encodeName(dir.filePath(QStringLiteral("staged")));
+    ASSERT_EQ(::mkfifo(fifo.constData(), 0600), 0);
+    writeRaw(QFile::decodeName(file), "[Tallies]\n");
+    ASSERT_EQ(::link(file.constData(), QFile::encodeName(path).constData()), 0);
+
+    std::atomic<bool> done = false;
+    std::atomic<int> fromThePipe = 0, read = 0;
+    std::thread reader([&] {
+        for (int i = 0; i < 50000 && fromThePipe == 0; ++i) {
+            QByteArray contents;
+            if (readWholeFile(path, &contents))
+                ++(contents == "from the pipe" ? fromThePipe : read);
+        }
+        done = true;
+    });
+    // Each swap is a rename of a fresh hard link, so the pipe keeps a name of its own to be opened by.
+    std::thread swapper([&] {
+        for (bool toPipe = true; !done; toPipe = !toPipe) {
+            ::link(toPipe ? fifo.constData() : file.constData(), staged.constData());
+            ::rename(staged.constData(), QFile::encodeName(path).constData());
+        }
+    });
+    const auto oldPipeAction = std::signal(SIGPIPE, SIG_IGN); // a reader that opened the pipe and left
+    while (!done) {
+        const int writer = ::open(fifo.constData(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
+        if (writer >= 0) {
+            [[maybe_unused]] const ssize_t put = ::write(writer, "from the pipe", 13);
+            ::close(writer);
+        }
+        std::this_thread::yield();
+    }
+    swapper.join();
+    reader.join();
+    std::signal(SIGPIPE, oldPipeAction);
+    EXPECT_EQ(fromThePipe, 0) << "a read waited on the pipe";
+    EXPECT_GT(read, 0);
 }
 
 TEST(TextFile, EachLineReadsAsUtf8WhenItIsAndAsLatin1Otherwise)
@@ -232,6 +283,9 @@ TEST(TextFile, ThePlayerWritesOnlyTheFilesThePlayerMayWriteAndTheyStayThePlayers
         {0444, players, false, players},
         {0644, root, false, root},
         {0666, root, true, players},
+        // The kernel clears the set-id bits on a write by a process that may not set them again.
+        {04750, players, true, players},
+        {02770, players, true, players},
     };
     for (const auto& c : cases) {
         const Standing old{c.mode, c.owner.owner, c.owner.group};

@@ -6,12 +6,22 @@
 #include "support/RecordingAudio.h"
 #include "platform/Wait.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
 #include <QLockFile>
 #include <QStringList>
 #include <QTimer>
+#include <atomic>
+#include <cstring>
+#include <fcntl.h>
+#include <functional>
 #include <gtest/gtest.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <thread>
+#include <unistd.h>
 
 namespace {
 QByteArray defaultTable(const char* score)
@@ -414,4 +424,138 @@ TEST_F(HighScores, EveryNameReadsBackAsTypedAndStaysOnItsLine)
     EXPECT_EQ(dialogs.tablesShown.size(), 3u);
     gScore = 50; // the table still reads: four entries, so a lower score has no place and is no error
     EXPECT_NO_THROW(CheckHighScore(QStringLiteral("HiScores"), form));
+}
+
+namespace {
+// Lets every reader that opens one of the pipes through at once, as a writer that closes straight
+// away: a lock name that were opened after all then fails the test instead of hanging it.
+class PipeReleaser {
+public:
+    explicit PipeReleaser(QStringList pipes) : m_pipes(std::move(pipes)), m_thread([this] { run(); }) {}
+    ~PipeReleaser()
+    {
+        m_stop = true;
+        m_thread.join();
+    }
+    int released() const { return m_released; }
+
+private:
+    void run()
+    {
+        while (!m_stop) {
+            for (const QString& pipe : m_pipes) {
+                const int fd = ::open(QFile::encodeName(pipe).constData(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
+                struct stat st {};
+                if (fd >= 0 && ::fstat(fd, &st) == 0 && S_ISFIFO(st.st_mode))
+                    ++m_released; // a writer's open of a pipe succeeds only while a reader waits
+                if (fd >= 0)
+                    ::close(fd);
+            }
+            std::this_thread::yield();
+        }
+    }
+    QStringList m_pipes;
+    std::atomic<bool> m_stop = false;
+    std::atomic<int> m_released = 0;
+    std::thread m_thread;
+};
+
+mode_t kindAt(const QString& path)
+{
+    struct stat st {};
+    return ::lstat(QFile::encodeName(path).constData(), &st) == 0 ? st.st_mode & S_IFMT : 0;
+}
+
+bool makeSocketAt(const QString& path)
+{
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    const QByteArray name = QFile::encodeName(path);
+    if (fd < 0 || size_t(name.size()) >= sizeof address.sun_path)
+        return false;
+    std::memcpy(address.sun_path, name.constData(), size_t(name.size()));
+    const bool bound = ::bind(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0;
+    ::close(fd);
+    return bound;
+}
+} // namespace
+
+// A pipe at a lock name would hold the window for good while the lock was read for its owner, and a
+// device there would be taken for a stale lock and deleted. Only a regular file, a link that leads
+// nowhere, or nothing is handed to the lock; anything else is a lock that cannot be made, at once.
+TEST_F(HighScores, ALockNameThatIsNoRegularFileIsNeverOpenedAndCostsOnlyTheEntry)
+{
+    HighScoreTestForm form(QStringLiteral("frmStackjack"));
+    const QString path = folder.file("HiScores60.Txt");
+    const QString lock = path + ".lock";
+    const QString fifo = folder.file("elsewhere.fifo");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    const auto link = [](const QString& target, const QString& name) {
+        return ::symlink(QFile::encodeName(target).constData(), QFile::encodeName(name).constData()) == 0;
+    };
+    const struct {
+        const char* what;
+        std::function<bool(const QString&)> make;
+    } cases[] = {
+        {"a pipe", [](const QString& at) { return ::mkfifo(QFile::encodeName(at).constData(), 0600) == 0; }},
+        {"a link to a pipe", [&](const QString& at) { return link(fifo, at); }},
+        {"a link to a device", [&](const QString& at) { return link(QStringLiteral("/dev/null"), at); }},
+        {"a folder", [](const QString& at) { return QDir().mkdir(at); }},
+        {"a socket", makeSocketAt},
+    };
+    PipeReleaser releaser({lock, fifo, lock + ".rmlock"});
+    InstantWaits waits;
+    ScriptedMessageBoxes boxes; // the game tells the player of the table's fault, not this
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        writeBytes(path, tenEntries());
+        ASSERT_TRUE(c.make(lock));
+        const mode_t kind = kindAt(lock);
+        ScriptedHighScoreDialogs dialogs;
+        dialogs.names.push_back(QStringLiteral("Ann"));
+        gScore = 5500;
+        EXPECT_THROW(CheckHighScore(QStringLiteral("HiScores"), form), HighScoreTableError);
+        EXPECT_EQ(kindAt(lock), kind) << "the lock name was changed";
+        EXPECT_EQ(readBytes(path), tenEntries());
+        EXPECT_TRUE(dialogs.tablesShown.empty());
+        QDir(lock).removeRecursively();
+        QFile::remove(lock);
+    }
+    EXPECT_EQ(waits.waits(), std::vector<int>{}) << "a lock that can never be made was waited for";
+
+    // A stale lock is removed under a second lock beside it, whose name is looked at just the same.
+    writeBytes(path, tenEntries());
+    writeBytes(lock, "");
+    const QDateTime longAgo = QDateTime::currentDateTimeUtc().addDays(-1);
+    QFile stale(lock);
+    ASSERT_TRUE(stale.open(QIODevice::ReadWrite) && stale.setFileTime(longAgo, QFileDevice::FileModificationTime));
+    stale.close();
+    ASSERT_EQ(::mkfifo(QFile::encodeName(lock + ".rmlock").constData(), 0600), 0);
+    ScriptedHighScoreDialogs dialogs;
+    dialogs.names.push_back(QStringLiteral("Ann"));
+    EXPECT_THROW(CheckHighScore(QStringLiteral("HiScores"), form), HighScoreTableError);
+    EXPECT_EQ(kindAt(lock + ".rmlock"), mode_t(S_IFIFO));
+    EXPECT_EQ(readBytes(path), tenEntries());
+    EXPECT_EQ(releaser.released(), 0) << "a pipe at a lock name was opened";
+}
+
+// The look at the lock names refuses no regular file: a lock left by a copy long gone is taken over.
+TEST_F(HighScores, AStaleLockLeftAsARegularFileIsStillTakenOver)
+{
+    HighScoreTestForm form(QStringLiteral("frmStackjack"));
+    const QString path = folder.file("HiScores60.Txt");
+    const QString lock = path + ".lock";
+    writeBytes(path, tenEntries());
+    writeBytes(lock, "");
+    const QDateTime longAgo = QDateTime::currentDateTimeUtc().addDays(-1);
+    QFile stale(lock);
+    ASSERT_TRUE(stale.open(QIODevice::ReadWrite) && stale.setFileTime(longAgo, QFileDevice::FileModificationTime));
+    stale.close();
+    ScriptedHighScoreDialogs dialogs;
+    dialogs.names.push_back(QStringLiteral("Ann"));
+    gScore = 5500;
+    EXPECT_NO_THROW(CheckHighScore(QStringLiteral("HiScores"), form));
+    EXPECT_EQ(entriesOf(readBytes(path))[5], QStringLiteral("Ann, 5500"));
+    EXPECT_FALSE(QFileInfo::exists(lock));
 }
