@@ -1,4 +1,5 @@
 #include "platform/TextFile.h"
+#include "platform/RegularFile.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -181,34 +182,10 @@ bool writeFileAtomically(const QString& path, const QByteArray& contents)
 
 bool readWholeFile(const QString& path, QByteArray* contents)
 {
-    // Judged by what was opened, not by a look at the name first: a pipe put there in between would
-    // wait for a writer. Without blocking, a pipe opens at once and is refused like any non-file.
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-    if (fd < 0)
+    std::optional<QByteArray> bytes = readRegularFile(path, LargestReadableFile);
+    if (!bytes)
         return false;
-    struct stat status {};
-    bool read = ::fstat(fd, &status) == 0 && S_ISREG(status.st_mode) && status.st_size <= LargestReadableFile;
-    // One byte past its size shows a file that grows as it is read, up to one past the limit.
-    constexpr qsizetype Enough = LargestReadableFile + 1;
-    QByteArray bytes(read ? qsizetype(status.st_size) + 1 : 0, Qt::Uninitialized);
-    qsizetype size = 0;
-    while (read && size < Enough) {
-        if (size == bytes.size())
-            bytes.resize(std::min(Enough, 2 * size));
-        const ssize_t got = ::read(fd, bytes.data() + size, size_t(bytes.size() - size));
-        if (got < 0 && errno == EINTR)
-            continue;
-        if (got <= 0) {
-            read = got == 0;
-            break;
-        }
-        size += got;
-    }
-    ::close(fd);
-    if (!read || size > LargestReadableFile)
-        return false;
-    bytes.truncate(size);
-    *contents = std::move(bytes);
+    *contents = std::move(*bytes);
     return true;
 }
 

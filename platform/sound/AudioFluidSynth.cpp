@@ -1,6 +1,6 @@
 #include "platform/sound/AudioFluidSynth.h"
 #include "platform/sound/SilenceNotices.h"
-#include "platform/sound/SoundFiles.h"
+#include "platform/RegularFile.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -115,7 +115,7 @@ private:
 // The tune's bytes are read here, without blocking, rather than by FluidSynth from the name.
 std::unique_ptr<FluidVoice> voiceFor(fluid_synth_t* synth, const QString& path)
 {
-    const std::optional<QByteArray> bytes = readSoundFile(path, MaxTuneBytes);
+    const std::optional<QByteArray> bytes = readRegularFile(path, MaxTuneBytes);
     if (!bytes || bytes->size() < 4 || !bytes->startsWith("MThd"))
         return nullptr;
     fluid_player_t* player = new_fluid_player(synth);

@@ -1,14 +1,10 @@
 #include "platform/sound/SoundFiles.h"
+#include "platform/RegularFile.h"
 
-#include <QFile>
 #include <QtEndian>
 #include <algorithm>
-#include <cerrno>
 #include <cmath>
 #include <cstring>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 #include <vector>
 
 namespace platform {
@@ -68,33 +64,6 @@ bool usable(const Format& f)
 }
 
 } // namespace
-
-std::optional<QByteArray> readSoundFile(const QString& path, qint64 maxBytes)
-{
-    // Opened once without blocking and judged by what was opened, so a pipe put at the name is
-    // never waited on.
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
-    if (fd < 0)
-        return std::nullopt;
-    std::optional<QByteArray> bytes;
-    struct stat st {};
-    if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && st.st_size <= maxBytes) {
-        QByteArray data(qsizetype(st.st_size), Qt::Uninitialized);
-        qsizetype got = 0;
-        while (got < data.size()) {
-            const ssize_t n = ::read(fd, data.data() + got, std::size_t(data.size() - got));
-            if (n < 0 && errno == EINTR)
-                continue;
-            if (n <= 0)
-                break;
-            got += n;
-        }
-        data.truncate(got);
-        bytes = std::move(data);
-    }
-    ::close(fd);
-    return bytes;
-}
 
 std::shared_ptr<const Clip> decodeWave(const QByteArray& bytes)
 {
@@ -177,7 +146,7 @@ std::shared_ptr<const Clip> WaveClips::clip(const QString& path)
 {
     if (std::shared_ptr<const Clip> known = m_clips.value(path))
         return known;
-    const std::optional<QByteArray> bytes = readSoundFile(path, MaxWaveBytes);
+    const std::optional<QByteArray> bytes = readRegularFile(path, MaxWaveBytes);
     std::shared_ptr<const Clip> clip = bytes ? decodeWave(*bytes) : nullptr;
     if (!clip)
         return nullptr; // a file put right later is read again

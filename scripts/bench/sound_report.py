@@ -123,4 +123,4 @@ rt = [t for t, w in revs if w == 'tune']
 if rt:
     a = rrec.frame(rt[-1]); seg = rdata[max(a, 0):a + RATE * 3]
     print('  tune: ' + ('heard' if np.max(np.abs(seg), initial=0) > THR else 'silent'))
-print(f'  every call returned: {"yes" if len(revs) == 9 else "no"} ({len(revs)} of 9 steps logged)')
+print(f'  every call returned: {"yes" if len(revs) == 8 else "no"} ({len(revs)} of 8 steps logged)')

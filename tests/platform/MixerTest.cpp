@@ -312,20 +312,26 @@ TEST(SoundFiles, ADamagedOrForeignWaveIsRefusedAndOneCutShortKeepsWhatItHas)
     EXPECT_EQ(int(cut->frames()), 1000);
 }
 
-TEST(SoundFiles, OnlyARegularFileIsReadAndAPipeNeverWaitedOn)
+// A sound is read once, on its first play; a pipe at its name is never waited on, and a file put
+// right later is read then.
+TEST(SoundFiles, EachSoundIsDecodedOnceAndAPipeAtItsNameIsNeverWaitedOn)
 {
     QTemporaryDir dir;
-    const QString fifo = dir.filePath(QStringLiteral("Click.wav"));
-    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
-    EXPECT_FALSE(platform::readSoundFile(fifo, 1000)) << "returned at once, with no writer at the pipe";
-    EXPECT_FALSE(platform::readSoundFile(dir.path(), 1000));
-    const QString file = dir.filePath(QStringLiteral("Snap.wav"));
-    QFile f(file);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(QByteArray(2000, 'x'));
-    f.close();
-    EXPECT_FALSE(platform::readSoundFile(file, 1999)) << "too large";
-    EXPECT_EQ(platform::readSoundFile(file, 2000).value_or(QByteArray()).size(), 2000);
+    const QString name = dir.filePath(QStringLiteral("Click.wav"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(name).constData(), 0600), 0);
+    platform::WaveClips clips;
+    EXPECT_EQ(clips.clip(name), nullptr) << "returned at once, with no writer at the pipe";
+    ASSERT_TRUE(QFile::remove(name));
+    QFile file(name);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(testWave(100));
+    file.close();
+    const std::shared_ptr<const Clip> clip = clips.clip(name);
+    ASSERT_NE(clip, nullptr);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(testWave(300));
+    file.close();
+    EXPECT_EQ(clips.clip(name), clip) << "decoded on its first play only";
 }
 
 // The real output path, through SDL's disk driver: what it would play reaches the file from the
