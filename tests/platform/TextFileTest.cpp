@@ -2,6 +2,7 @@
 #include "platform/ItemReader.h"
 #include "platform/TextFile.h"
 #include "support/FileBytes.h"
+#include "support/FileNodes.h"
 #include "support/FileSizeLimit.h"
 
 #include <QDateTime>
@@ -346,25 +347,6 @@ TEST(TextFile, ALinkIsKeptAndOneThatLeadsNowhereIsNeverReplaced)
 
 namespace {
 // The kind of node at `path`, links not followed; 0 when there is none.
-mode_t kindOf(const QString& path)
-{
-    struct stat st {};
-    return ::lstat(QFile::encodeName(path).constData(), &st) == 0 ? st.st_mode & S_IFMT : 0;
-}
-
-bool makeSocket(const QString& path)
-{
-    const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
-    sockaddr_un address{};
-    address.sun_family = AF_UNIX;
-    const QByteArray name = QFile::encodeName(path);
-    if (fd < 0 || size_t(name.size()) >= sizeof address.sun_path)
-        return false;
-    std::memcpy(address.sun_path, name.constData(), size_t(name.size()));
-    const bool bound = ::bind(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0;
-    ::close(fd);
-    return bound;
-}
 } // namespace
 
 // Linking a table to a device (or a pipe, or a socket) keeps a program from saving it: only a regular
@@ -389,7 +371,7 @@ TEST(TextFile, OnlyARegularFileIsReplacedAndNeverADevicePipeOrSocket)
             const QString path = dir.filePath(QStringLiteral("Tallies.Ini"));
             const QString nodePath = throughALink ? dir.filePath(QStringLiteral("null")) : path;
             const QByteArray name = QFile::encodeName(nodePath);
-            const bool made = node.kind == S_IFSOCK ? makeSocket(nodePath)
+            const bool made = node.kind == S_IFSOCK ? makeSocketAt(nodePath)
                                                     : ::mknod(name.constData(), node.kind | 0666, node.device) == 0;
             if (!made && (node.kind == S_IFCHR || node.kind == S_IFBLK))
                 continue; // only root may make a device node, and not in every container
@@ -400,7 +382,7 @@ TEST(TextFile, OnlyARegularFileIsReplacedAndNeverADevicePipeOrSocket)
             const std::string before = namesIn(dir.path());
 
             EXPECT_FALSE(writeFileAtomically(path, "[Options]\n"));
-            EXPECT_EQ(kindOf(nodePath), node.kind);
+            EXPECT_EQ(kindAt(nodePath), node.kind);
             if (throughALink) {
                 EXPECT_EQ(linkTarget(path), QByteArray("null"));
             }

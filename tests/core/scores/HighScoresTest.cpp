@@ -2,6 +2,7 @@
 #include "core/scores/HighScores.h"
 #include "core/SuiteGlobals.h"
 #include "support/PlatformFakes.h"
+#include "support/FileNodes.h"
 #include "support/FileSizeLimit.h"
 #include "support/RecordingAudio.h"
 #include "platform/Wait.h"
@@ -460,24 +461,13 @@ private:
     std::thread m_thread;
 };
 
-mode_t kindAt(const QString& path)
+// A lock left behind a day ago by a copy long gone.
+void writeStaleLock(const QString& lock)
 {
-    struct stat st {};
-    return ::lstat(QFile::encodeName(path).constData(), &st) == 0 ? st.st_mode & S_IFMT : 0;
-}
-
-bool makeSocketAt(const QString& path)
-{
-    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
-    sockaddr_un address{};
-    address.sun_family = AF_UNIX;
-    const QByteArray name = QFile::encodeName(path);
-    if (fd < 0 || size_t(name.size()) >= sizeof address.sun_path)
-        return false;
-    std::memcpy(address.sun_path, name.constData(), size_t(name.size()));
-    const bool bound = ::bind(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0;
-    ::close(fd);
-    return bound;
+    writeBytes(lock, "");
+    QFile stale(lock);
+    ASSERT_TRUE(stale.open(QIODevice::ReadWrite)
+                && stale.setFileTime(QDateTime::currentDateTimeUtc().addDays(-1), QFileDevice::FileModificationTime));
 }
 } // namespace
 
@@ -526,11 +516,7 @@ TEST_F(HighScores, ALockNameThatIsNoRegularFileIsNeverOpenedAndCostsOnlyTheEntry
 
     // A stale lock is removed under a second lock beside it, whose name is looked at just the same.
     writeBytes(path, tenEntries());
-    writeBytes(lock, "");
-    const QDateTime longAgo = QDateTime::currentDateTimeUtc().addDays(-1);
-    QFile stale(lock);
-    ASSERT_TRUE(stale.open(QIODevice::ReadWrite) && stale.setFileTime(longAgo, QFileDevice::FileModificationTime));
-    stale.close();
+    writeStaleLock(lock);
     ASSERT_EQ(::mkfifo(QFile::encodeName(lock + ".rmlock").constData(), 0600), 0);
     ScriptedHighScoreDialogs dialogs;
     dialogs.names.push_back(QStringLiteral("Ann"));
@@ -547,11 +533,7 @@ TEST_F(HighScores, AStaleLockLeftAsARegularFileIsStillTakenOver)
     const QString path = folder.file("HiScores60.Txt");
     const QString lock = path + ".lock";
     writeBytes(path, tenEntries());
-    writeBytes(lock, "");
-    const QDateTime longAgo = QDateTime::currentDateTimeUtc().addDays(-1);
-    QFile stale(lock);
-    ASSERT_TRUE(stale.open(QIODevice::ReadWrite) && stale.setFileTime(longAgo, QFileDevice::FileModificationTime));
-    stale.close();
+    writeStaleLock(lock);
     ScriptedHighScoreDialogs dialogs;
     dialogs.names.push_back(QStringLiteral("Ann"));
     gScore = 5500;
