@@ -1,5 +1,5 @@
 #pragma once
-// The one voice of the game sounds and the tune, mixed into the frames of the output stream. Plain
+// What one output stream plays: a voice for a sound and one for a tune, mixed into its frames. Plain
 // C++ with no sound library: the output thread pulls frames, the window's thread starts and stops
 // what sounds, and tests drive it frame by frame.
 #include <cstddef>
