@@ -20,11 +20,12 @@ Mixer::~Mixer()
     dropTune();
 }
 
-void Mixer::play(std::shared_ptr<const Clip> clip)
+void Mixer::play(std::shared_ptr<const Clip> clip, SoundTime startBy)
 {
     std::lock_guard guard(m_lock);
     m_clip = std::move(clip);
     m_position = 0;
+    m_startBy = startBy;
     m_silentFrames = 0;
 }
 
@@ -65,6 +66,8 @@ void Mixer::render(float* stereo, int frames)
         if (!m_tune->mixInto(stereo, frames))
             dropTune();
     }
+    if (m_clip && m_position == 0 && m_startBy != SoundTime::max() && m_clock() > m_startBy)
+        m_clip.reset();
     if (m_clip) {
         const std::size_t n = std::min<std::size_t>(std::size_t(frames), m_clip->frames() - m_position);
         const float* from = m_clip->samples.data() + m_position * MixChannels;

@@ -1,10 +1,13 @@
 #pragma once
 // What one output stream plays: a voice for a sound and one for a tune, mixed into its frames. Plain
-// C++ with no sound library: the output thread pulls frames, the window's thread starts and stops
-// what sounds, and tests drive it frame by frame.
-#include <cstddef>
+// C++ with no sound library: the output thread pulls frames, the sound thread starts and stops what
+// sounds (never the window's thread, which must not wait for a render), and tests drive it frame by
+// frame.
 #include <atomic>
+#include <chrono>
+#include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <mutex>
 #include <vector>
@@ -14,6 +17,10 @@ namespace platform {
 inline constexpr int MixRate = 44100;
 inline constexpr int MixChannels = 2;
 
+// The time the sound side goes by; tests set their own.
+using SoundTime = std::chrono::steady_clock::time_point;
+using SoundClock = std::function<SoundTime()>;
+
 // A sound decoded once into the stream's format: interleaved stereo floats at MixRate.
 struct Clip {
     std::vector<float> samples;
@@ -21,7 +28,7 @@ struct Clip {
 };
 
 // A tune being played. It is only ever called with the mixer's lock held, so it may use what the
-// window's thread uses too; it is destroyed under the same lock.
+// sound thread uses too; it is destroyed under the same lock.
 class TuneVoice {
 public:
     virtual ~TuneVoice() = default;
@@ -31,13 +38,15 @@ public:
 
 class Mixer {
 public:
-    Mixer() = default;
+    explicit Mixer(SoundClock clock = &std::chrono::steady_clock::now) : m_clock(std::move(clock)) {}
     ~Mixer();
     Mixer(const Mixer&) = delete;
     Mixer& operator=(const Mixer&) = delete;
 
     // A new sound cuts off the one playing; the same sound again starts over from its first frame.
-    void play(std::shared_ptr<const Clip> clip);
+    // One that has not begun to sound by `startBy` is dropped: a sound heard late is worse than none,
+    // as when the stream stalled while the sound server was stopped.
+    void play(std::shared_ptr<const Clip> clip, SoundTime startBy = SoundTime::max());
     // A new tune cuts off the one playing.
     void startTune(std::unique_ptr<TuneVoice> tune);
     void stopTune();
@@ -61,8 +70,10 @@ public:
 private:
     void dropTune(); // with the lock held
 
+    const SoundClock m_clock;
     mutable std::mutex m_lock;
     std::shared_ptr<const Clip> m_clip;
+    SoundTime m_startBy = SoundTime::max();
     std::size_t m_position = 0; // next frame of m_clip
     std::unique_ptr<TuneVoice> m_tune;
     std::int64_t m_silentFrames = 0;

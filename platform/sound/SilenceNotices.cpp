@@ -6,9 +6,8 @@ namespace platform {
 
 void SilenceNotices::say(Reason reason)
 {
-    if (m_said[reason])
+    if (m_said[reason].exchange(true))
         return;
-    m_said[reason] = true;
     switch (reason) {
     case NoSoundFont:
         qInfo("Playing without music: no usable General MIDI sound font (install timgm6mb-soundfont)");

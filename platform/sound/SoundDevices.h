@@ -1,50 +1,37 @@
 #pragma once
 #include "platform/AudioModule.h"
-#include "platform/sound/AudioFluidSynth.h"
-#include "platform/sound/Mixer.h"
-#include "platform/sound/SdlOutput.h"
-#include "platform/sound/SilenceNotices.h"
-#include "platform/sound/SoundFiles.h"
-#include "platform/sound/SoundStream.h"
-
-#include <QTimer>
+#include "platform/sound/SoundThread.h"
 
 namespace platform {
 
 // What the module makes: the sounds and the tune, each mixed into an output stream of its own that
 // opens with the first sound or tune and closes soon after the last has ended. The sounds' stream is
 // short, so each is heard within a few milliseconds of its click; the tune's is long, so a busy
-// machine never breaks it; the sounds leave room under full scale for the tune. Without a sound
-// device it stays silent and says so once; it tries again at the next sound, so a sound server that
-// comes back is heard. `driver` names the one output driver to use; empty, the desktop's own is found.
+// machine never breaks it; the sounds leave room under full scale for the tune. Two streams, not
+// one: through a sound server a stream is either quick or steady.
+//
+// Nothing here waits: the files, the synthesiser and the streams are all the sound thread's, and a
+// sound server that stalls or never answers holds only that thread. Without a sound device it stays
+// silent and says so once; it tries again now and then, so a sound server that comes back is heard.
 class SoundDevices : public SoundModule {
 public:
+    // `driver` names the one output driver to use; empty, the desktop's own is found.
     explicit SoundDevices(QByteArray driver = {});
+    // Tests give outputs and a clock of their own.
+    SoundDevices(OutputMaker outputs, SoundClock clock);
+    // Returns within a moment even while the sound server holds a stream.
     ~SoundDevices() override;
 
-    void playWave(const QString& path) override;
-    void startTune(const QString& path) override;
-    void stopTune() override;
+    void playWave(const QString& path) override { m_thread->playWave(path); }
+    void startTune(const QString& path) override { m_thread->startTune(path); }
+    void stopTune() override { m_thread->stopTune(); }
 
-    bool streamOpen() const { return m_sounds.stream.isOpen() || m_music.stream.isOpen(); }
+    bool streamOpen() const { return m_thread->streamOpen(); }
+    // Tests: waits until everything asked so far has been done.
+    bool settle(std::chrono::milliseconds patience = std::chrono::seconds(30)) { return m_thread->settle(patience); }
 
 private:
-    struct Channel {
-        Channel(const char* name, int periodFrames, const QByteArray& driver) : output(name, periodFrames, driver) {}
-        Mixer mixer;
-        SdlOutput output;
-        SoundStream stream{mixer, output};
-    };
-    bool open(Channel& channel);
-
-    // Torn down from the last: a stream closes (its thread gone) before its mixer drops the tune, and
-    // the tune goes before its synthesiser.
-    SilenceNotices m_notices; // shared: no sound device is said once for sounds and tune
-    FluidTunes m_tunes{m_notices};
-    WaveClips m_clips;
-    Channel m_music;
-    Channel m_sounds;
-    QTimer m_watch;
+    std::shared_ptr<SoundThread> m_thread;
 };
 
 } // namespace platform

@@ -11,10 +11,12 @@ namespace platform {
 
 namespace {
 
-// The suite's sounds are a few hundred kilobytes at most; the bounds only guard against a caller
-// passing a huge file or endless names.
+// The suite's sounds are a few hundred kilobytes at most, the longest under three seconds; the
+// bounds keep whatever file stands at a sound's name to a few megabytes of clips in all. A longer
+// sound is cut, and fades out where it is cut rather than clicking.
 constexpr qint64 MaxWaveBytes = 16 << 20;
-constexpr int MaxCachedClips = 32;
+constexpr int CutFadeFrames = MixRate / 100;
+constexpr std::size_t MaxCachedSamples = MaxCachedClipBytes / sizeof(float);
 
 // Lobes of the resampling window: plenty for sounds this short, decoded once.
 constexpr int Lobes = 8;
@@ -95,9 +97,10 @@ std::shared_ptr<const Clip> decodeWave(const QByteArray& bytes)
     if (!samples || !usable(format))
         return nullptr;
     const int frameBytes = format.channels * format.bits / 8;
-    const qsizetype inFrames = sampleBytes / frameBytes;
+    const qsizetype inFrames = std::min(sampleBytes / frameBytes, qsizetype(format.rate) * MaxClipSeconds);
     if (inFrames == 0)
         return nullptr;
+    const bool cut = inFrames < sampleBytes / frameBytes;
 
     // Read as mono or stereo, then brought to the mixer's rate through a windowed sinc, which keeps
     // the brightness of a click that a straight line between samples would dull.
@@ -139,6 +142,12 @@ std::shared_ptr<const Clip> decodeWave(const QByteArray& bytes)
         for (int c = 0; c < MixChannels; ++c)
             clip->samples[std::size_t(i * MixChannels + c)] = float(std::clamp(sum[c], -1.0, 1.0));
     }
+    if (cut) {
+        const std::size_t fade = std::min<std::size_t>(CutFadeFrames, clip->frames());
+        for (std::size_t i = 0; i < fade; ++i)
+            for (int c = 0; c < MixChannels; ++c)
+                clip->samples[(clip->frames() - 1 - i) * MixChannels + std::size_t(c)] *= float(i) / float(fade);
+    }
     return clip;
 }
 
@@ -150,9 +159,12 @@ std::shared_ptr<const Clip> WaveClips::clip(const QString& path)
     std::shared_ptr<const Clip> clip = bytes ? decodeWave(*bytes) : nullptr;
     if (!clip)
         return nullptr; // a file put right later is read again
-    if (m_clips.size() >= MaxCachedClips)
+    if (m_samples + clip->samples.size() > MaxCachedSamples) {
         m_clips.clear(); // a clip still sounding is kept alive by the mixer
+        m_samples = 0;
+    }
     m_clips.insert(path, clip);
+    m_samples += clip->samples.size();
     return clip;
 }
 

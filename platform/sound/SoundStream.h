@@ -1,5 +1,6 @@
 #pragma once
-// The one output stream of the program: open only while something sounds, dropped when it fails.
+// An output stream: open only while something sounds, dropped when it fails. Opened, watched and
+// closed on the sound thread, which a stalled sound server may hold in any of these.
 #include <cstdint>
 
 namespace platform {

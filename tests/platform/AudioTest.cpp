@@ -462,13 +462,13 @@ TEST(SoundDevices, WithoutASoundFontTheTuneSaysSoOnce)
     devices.startTune(tune);
     devices.stopTune();
     devices.startTune(tune);
+    ASSERT_TRUE(devices.settle());
     EXPECT_EQ(terminal.text(), "Playing without music: no usable General MIDI sound font (install timgm6mb-soundfont)");
     EXPECT_FALSE(devices.streamOpen());
 }
 
 // Without a sound device both the sounds and the tune are silent, and the terminal hears of it once
-// for both; each sound still looks for a device, so one that comes back is heard. The test never
-// reaches a real device: the only driver asked for does not exist.
+// for both. The test never reaches a real device: the only driver asked for does not exist.
 TEST(SoundDevices, WithoutASoundDeviceSoundsAndTuneSaySoOnce)
 {
     QTemporaryDir sounds;
@@ -486,6 +486,7 @@ TEST(SoundDevices, WithoutASoundDeviceSoundsAndTuneSaySoOnce)
             if (tunes)
                 devices.startTune(tune);
         }
+        ASSERT_TRUE(devices.settle());
         EXPECT_FALSE(devices.streamOpen()) << what;
         if (tunes && platform::findSoundFont().isEmpty())
             continue; // the tune stops short of the device without a font, and says so instead

@@ -163,6 +163,24 @@ TEST(Mixer, SoundsInAStreamBesideTheTunesLeaveRoomForIt)
     EXPECT_NEAR(left(render(sounds, 10), 0), 1.0f, 0.01f);
 }
 
+// A sound given a time to begin by is heard if its first frame goes out by then, and never after.
+TEST(Mixer, ASoundNotBegunByItsTimeIsDroppedButOneBegunIsHeardToItsEnd)
+{
+    platform::SoundTime now{std::chrono::hours(1)};
+    Mixer mixer([&] { return now; });
+    const auto click = countingClip(300);
+    mixer.play(click, now + std::chrono::milliseconds(100));
+    now += std::chrono::milliseconds(60);
+    EXPECT_FLOAT_EQ(left(render(mixer, 100), 0), 0.001f);
+    now += std::chrono::seconds(10);
+    EXPECT_FLOAT_EQ(left(render(mixer, 100), 0), 0.101f) << "once begun, it plays on";
+
+    mixer.play(click, now + std::chrono::milliseconds(100));
+    now += std::chrono::milliseconds(101); // the stream stalled meanwhile
+    EXPECT_FLOAT_EQ(left(render(mixer, 100), 0), 0.0f);
+    EXPECT_FLOAT_EQ(left(render(mixer, 100), 0), 0.0f) << "dropped, not kept for later";
+}
+
 TEST(Mixer, ATuneThatEndsIsDroppedAndStoppingOneDestroysItAtOnce)
 {
     std::atomic<int> alive = 0;
@@ -310,6 +328,43 @@ TEST(SoundFiles, ADamagedOrForeignWaveIsRefusedAndOneCutShortKeepsWhatItHas)
     const std::shared_ptr<const Clip> cut = platform::decodeWave(good.left(good.size() - 1000));
     ASSERT_NE(cut, nullptr);
     EXPECT_EQ(int(cut->frames()), 1000);
+}
+
+// A long sound costs no more than its first few seconds, whatever its rate, and ends in a fade where it
+// was cut; all the clips kept stay within their bound.
+TEST(SoundFiles, ALongOrLowRateWaveIsCutToItsFirstSecondsAndTheClipsKeptStayBounded)
+{
+    const struct {
+        const char* name;
+        WaveShape shape;
+        int frames;
+    } cases[] = {
+        {"8-bit mono 4000 Hz, 16 MB", {4000, 1, 8, 1}, 16'000'000},
+        {"16-bit stereo 8000 Hz, a minute", {8000, 2, 16, 1}, 8000 * 60},
+        {"float stereo 44100 Hz, 10 s", {44100, 2, 32, 3}, 44100 * 10},
+    };
+    constexpr std::size_t Bound = std::size_t(platform::MaxClipSeconds) * platform::MixRate;
+    QTemporaryDir dir;
+    platform::WaveClips clips;
+    for (const auto& c : cases) {
+        const QByteArray bytes = testWave(c.frames, c.shape, [](int, int) { return 0.5; });
+        for (int copy = 0; copy < 4; ++copy) { // twelve such files, as many as the suite has sounds
+            const std::shared_ptr<const Clip> clip = platform::decodeWave(bytes);
+            ASSERT_NE(clip, nullptr) << c.name;
+            EXPECT_GE(clip->frames(), Bound - 1) << c.name;
+            EXPECT_LE(clip->frames(), Bound + 1) << c.name;
+            EXPECT_NEAR(clip->samples[clip->frames() / 2 * MixChannels], 0.5, 0.01) << c.name;
+            EXPECT_NEAR(clip->samples.back(), 0.0, 0.001) << c.name << ": faded out where cut";
+
+            const QString path = dir.filePath(QStringLiteral("%1-%2.wav").arg(&c - cases).arg(copy));
+            QFile file(path);
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+            file.write(bytes);
+            file.close();
+            ASSERT_NE(clips.clip(path), nullptr) << c.name;
+            EXPECT_LE(clips.bytesKept(), platform::MaxCachedClipBytes);
+        }
+    }
 }
 
 // A sound is read once, on its first play; a pipe at its name is never waited on, and a file put
