@@ -64,4 +64,5 @@ rt = [t for t, w in revs if w == 'tune']
 if rt:
     a = rrec.frame(rt[-1]); seg = rdata[max(a, 0):a + RATE * 3]
     print('  tune: ' + ('heard' if np.max(np.abs(seg), initial=0) > THR else 'silent'))
-print(f'  every call returned: {"yes" if len(revs) == 8 else "no"} ({len(revs)} of 8 steps logged)')
+returned = sum(w.startswith('took ') for _, w in revs)
+print(f'  every call returned: {"yes" if returned == 8 else "no"} ({returned} of 8)')
