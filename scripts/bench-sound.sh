@@ -8,21 +8,23 @@
 # whether an output stream stays open in silence. Then the server is restarted under the running
 # program, and the next sound and tune are looked for.
 #
-#   scripts/bench-sound.sh [build-dir]     (default: build)
+#   scripts/bench-sound.sh [build-dir]     (default: build; configured and built when needed)
 #
 # Environment: BENCH_LOAD (busy loops on other cores while it plays, default 0), BENCH_TUNE (1: the
 # whole tune, default 1), BENCH_KEEP (a folder to keep the recordings in).
-# Needs Debian's pulseaudio, pulseaudio-utils, sox and python3-numpy (run with /usr/bin/python3).
+# Installs what it needs (scripts/setup.sh): Debian's pulseaudio, pulseaudio-utils, sox, python3 and
+# python3-numpy (its helpers run on /usr/bin/python3), besides what the build needs.
 set -euo pipefail
 
 here="$(cd "$(dirname "$0")/.." && pwd)"
+"$here/scripts/setup.sh" pulseaudio pulseaudio-utils sox python3 python3-numpy >&2
+mkdir -p "${1:-$here/build}"
 build="$(cd "${1:-$here/build}" && pwd)"
+# Built every time: a probe older than the module beside the program would be refused it, and silent.
+"$here/scripts/bench/build-targets.sh" "$build" parlour parlour_sound_probe parlour_tune_render
 probe="$build/bench/parlour_sound_probe"
 render="$build/bench/parlour_tune_render"
 program_dir="$build/bin"
-for f in "$probe" "$render"; do
-    [[ -x "$f" ]] || { echo "missing $f: build first (cmake --build $build)" >&2; exit 1; }
-done
 
 work="$(mktemp -d)"
 export XDG_RUNTIME_DIR="$work/run" PULSE_RUNTIME_PATH="$work/run/pulse" HOME="$work/home"
