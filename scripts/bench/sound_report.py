@@ -1,4 +1,5 @@
-"""The figures of scripts/bench-sound.sh, from what it recorded: sound_report.py <recordings> <program folder>."""
+"""The figures of scripts/bench-sound.sh's first part (the sounds, the tune, a server restarted), from
+what it recorded: sound_report.py <recordings> <program folder>."""
 import sys, numpy as np
 from recordings import RATE, THR, Recording, events, sounds
 work, folder = sys.argv[1], sys.argv[2]
