@@ -8,29 +8,43 @@
 # whether an output stream stays open in silence. Then the server is restarted under the running
 # program, and the next sound and tune are looked for.
 #
-#   scripts/bench-sound.sh [build-dir]     (default: build)
+# Then what the window's thread would suffer under faults, each run bounded in time: the server
+# stopped (kill -STOP) for 10 s under the tune and sounds, and a quit while it is stopped; a server
+# socket that accepts and never answers, and one with nothing listening; a 16 MB low-rate WAV as
+# Chord.wav; a damaged and a flooding tune as Corvanta.MID (the last three in copies of the program
+# folder). Prints for each its longest busy stretch, the longest step of a 1 s clock, the longest
+# sound call, the time to quit, and the CPU and memory it cost.
+#
+#   scripts/bench-sound.sh [build-dir]     (default: build; configured and built when needed)
 #
 # Environment: BENCH_LOAD (busy loops on other cores while it plays, default 0), BENCH_TUNE (1: the
-# whole tune, default 1), BENCH_KEEP (a folder to keep the recordings in).
-# Needs Debian's pulseaudio, pulseaudio-utils, sox and python3-numpy (run with /usr/bin/python3).
+# whole tune, default 1), BENCH_KEEP (a folder to keep the recordings in), BENCH_FAULTS (0: leave the
+# faults out, default 1).
+# Installs what it needs (scripts/setup.sh): Debian's pulseaudio, pulseaudio-utils, sox, python3 and
+# python3-numpy (its helpers run on /usr/bin/python3), besides what the build needs.
 set -euo pipefail
 
 here="$(cd "$(dirname "$0")/.." && pwd)"
+"$here/scripts/setup.sh" pulseaudio pulseaudio-utils sox python3 python3-numpy >&2
+mkdir -p "${1:-$here/build}"
 build="$(cd "${1:-$here/build}" && pwd)"
+# Built every time: a probe older than the module beside the program would be refused it, and silent.
+"$here/scripts/bench/build-targets.sh" "$build" parlour parlour_sound_probe parlour_tune_render
 probe="$build/bench/parlour_sound_probe"
 render="$build/bench/parlour_tune_render"
 program_dir="$build/bin"
-for f in "$probe" "$render"; do
-    [[ -x "$f" ]] || { echo "missing $f: build first (cmake --build $build)" >&2; exit 1; }
-done
 
 work="$(mktemp -d)"
 export XDG_RUNTIME_DIR="$work/run" PULSE_RUNTIME_PATH="$work/run/pulse" HOME="$work/home"
+unset DISPLAY # no sound server is named through the display's properties: only ours are in reach
 mkdir -p "$XDG_RUNTIME_DIR" "$HOME"
 chmod 700 "$XDG_RUNTIME_DIR"
 pids=()
+server=""
 cleanup() {
     for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+    # A server stopped by a run that was cut short goes on, so that it can be told to end.
+    [[ -z "$server" ]] || kill -CONT "$server" 2>/dev/null || true
     pulseaudio --kill 2>/dev/null || true
     if [[ -n "${BENCH_KEEP:-}" ]]; then mkdir -p "$BENCH_KEEP"; cp "$work"/* "$BENCH_KEEP"/ 2>/dev/null || true; fi
     rm -rf "$work"
@@ -43,6 +57,7 @@ start_server() {
         --log-target=file:"$work/pulse.log" 2>/dev/null
     for _ in $(seq 50); do pactl info >/dev/null 2>&1 && break; sleep 0.1; done
     pactl set-default-sink bench
+    server="$(cat "$PULSE_RUNTIME_PATH/pid")"
 }
 
 # Records the monitor, time-stamping each chunk as it arrives, so a frame's time can be told.
@@ -110,3 +125,73 @@ kill "${pids[-1]}" 2>/dev/null || true
 for pid in "${load[@]}"; do kill "$pid" 2>/dev/null || true; done
 
 /usr/bin/python3 "$here/scripts/bench/sound_report.py" "$work" "$program_dir"
+[[ "${BENCH_FAULTS:-1}" == 1 ]] || exit 0
+
+# Each run under a fault is bounded: the probe is cut off (and its threads read first) at its limit.
+#   run_probe <log name> <limit s> [--signal <at s>:<STOP|CONT>:<pid>]... -- <program folder> <step>...
+run_probe() {
+    local name=$1 limit=$2 options=()
+    shift 2
+    while [[ $1 != -- ]]; do options+=("$1"); shift; done
+    shift
+    /usr/bin/python3 "$here/scripts/bench/probe_run.py" --log "$work/$name.log" --limit "$limit" "${options[@]}" \
+        -- "$probe" "$@"
+}
+# A program folder of its own, with the module built with the program, its sounds and its tune.
+copy_program() {
+    mkdir -p "$1"
+    cp "$program_dir"/*.wav "$program_dir"/Corvanta.MID "$program_dir"/libparlour_sound.so "$1"/
+}
+
+# The server stops for 10 s under the tune, and a Click every 0.3 s from just after it stopped (so
+# that the first opens the sounds' stream), and goes on; then the tune is stopped, and the Clicks and
+# the tune after it are looked for in the recording.
+record "$work/stall.raw"
+steps=(watch:start tune sleep:2.5)
+for _ in $(seq 40); do steps+=(wave:Click.wav sleep:0.3); done
+steps+=(watch:stalled stop sleep:1 wave:Click.wav sleep:1 wave:Click.wav sleep:1 tune sleep:3 stop sleep:0.5 watch:after)
+run_probe stall 60 --signal "2:STOP:$server" --signal "12:CONT:$server" -- "$program_dir" "${steps[@]}"
+kill "${pids[-1]}" 2>/dev/null || true
+# The program quits while the server is stopped; the server goes on 10 s after it stopped, whatever.
+steps=(watch:start tune sleep:1)
+for _ in $(seq 5); do steps+=(wave:Click.wav sleep:0.3); done
+steps+=(sleep:2.5 watch:before-quit)
+run_probe stall-quit 40 --signal "3.5:STOP:$server" --signal "13.5:CONT:$server" -- "$program_dir" "${steps[@]}"
+
+# The only server named is a socket that takes connections and never answers; then one at which
+# nothing listens any more.
+pulseaudio --kill; server=""
+for _ in $(seq 50); do [[ -e "$PULSE_RUNTIME_PATH/pid" ]] || break; sleep 0.1; done
+/usr/bin/python3 - "$work/silent.sock" <<'PY' &
+import socket, sys
+s = socket.socket(socket.AF_UNIX); s.bind(sys.argv[1]); s.listen(64)
+held = []
+while True:
+    held.append(s.accept()[0])
+PY
+pids+=($!)
+for _ in $(seq 50); do [[ -S "$work/silent.sock" ]] && break; sleep 0.1; done
+/usr/bin/python3 -c 'import socket, sys; socket.socket(socket.AF_UNIX).bind(sys.argv[1])' "$work/refused.sock"
+steps=(watch:start wave:Click.wav sleep:0.5 wave:Click.wav sleep:0.5 tune sleep:1 stop sleep:0.5 wave:Click.wav sleep:0.5 watch:end)
+PULSE_SERVER="unix:$work/silent.sock" run_probe silent 75 -- "$program_dir" "${steps[@]}"
+PULSE_SERVER="unix:$work/refused.sock" run_probe refused 20 -- "$program_dir" "${steps[@]}"
+kill "${pids[-1]}" 2>/dev/null || true
+
+start_server
+# A 16 MB WAV at 4000 Hz, 8-bit mono, as Chord.wav, played twice.
+copy_program "$work/long"
+/usr/bin/python3 "$here/scripts/bench/fault_files.py" long-wav "$work/long/Chord.wav"
+run_probe long-wav 40 -- "$work/long" watch:start threads:before wave:Chord.wav sleep:1 watch:first threads:first \
+    wave:Chord.wav sleep:1 watch:second threads:second
+
+# A damaged tune, and one of a million note-ons at tick 0: the tune, three Clicks, stop, quit.
+steps=(watch:start threads:start tune sleep:1 wave:Click.wav sleep:0.5 wave:Click.wav sleep:0.5 wave:Click.wav sleep:0.5
+    stop sleep:0.5 watch:end threads:end)
+for kind in damaged flood; do
+    copy_program "$work/$kind"
+    /usr/bin/python3 "$here/scripts/bench/fault_files.py" "$kind-tune" "$work/$kind/Corvanta.MID"
+done
+run_probe damaged-tune 20 -- "$work/damaged" "${steps[@]}"
+run_probe flood-tune 45 -- "$work/flood" "${steps[@]}"
+
+/usr/bin/python3 "$here/scripts/bench/fault_report.py" "$work" "$program_dir"

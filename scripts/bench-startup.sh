@@ -3,25 +3,26 @@
 # alongside it, in one run under one virtual display, and the time from a game's access key to its
 # window painted, for all seven games. Prints one table.
 #
-#   scripts/bench-startup.sh [build-dir]     (default: build)
+#   scripts/bench-startup.sh [build-dir]     (default: build; configured and built when needed)
 #
 # Environment: BENCH_DISPLAY (default :99; a server already running there is used as it is, else
 # Xvfb and openbox are started and stopped again), BENCH_RUNS (interleaved start-up runs of each,
 # default 15), BENCH_KEY_RUNS (runs per game, default 5).
+# Installs what it needs (scripts/setup.sh): Xvfb, openbox, xdpyinfo, Qt's X11 platform, the X11
+# headers the window watch is built with and the damage and test libraries it loads.
 set -euo pipefail
 
 here="$(cd "$(dirname "$0")/.." && pwd)"
+"$here/scripts/setup.sh" xvfb openbox x11-utils qt6-qpa-plugins libx11-dev libxdamage1 libxtst6 >&2
+mkdir -p "${1:-$here/build}"
 build="$(cd "${1:-$here/build}" && pwd)"
+"$here/scripts/bench/build-targets.sh" "$build" parlour parlour_empty_window parlour_window_watch
 launcher="$build/bin/parlour"
 empty="$build/bench/parlour_empty_window"
 watch="$build/bench/parlour_window_watch"
 runs="${BENCH_RUNS:-15}"
 key_runs="${BENCH_KEY_RUNS:-5}"
 export DISPLAY="${BENCH_DISPLAY:-:99}"
-
-for f in "$launcher" "$empty" "$watch"; do
-    [[ -x "$f" ]] || { echo "missing $f: build first (cmake --build $build)" >&2; exit 1; }
-done
 
 started=()
 cleanup() { for pid in "${started[@]}"; do kill "$pid" 2>/dev/null || true; done; }

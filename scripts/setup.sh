@@ -1,5 +1,8 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the suite needs, but only when something is missing.
+# Installs the Debian packages the suite needs, and any named as arguments (the benchmarks name
+# theirs), but only when something is missing.
+#
+#   scripts/setup.sh [package...]
 set -euo pipefail
 
 packages=(
@@ -7,6 +10,7 @@ packages=(
   qt6-base-dev libgl-dev
   libsdl2-dev libfluidsynth-dev timgm6mb-soundfont
   libgtest-dev fonts-dejavu-core
+  "$@"
 )
 
 missing=()
@@ -18,6 +22,8 @@ if ((${#missing[@]})); then
   echo "Installing: ${missing[*]}"
   sudo_cmd=()
   [ "$(id -u)" -eq 0 ] || sudo_cmd=(sudo)
-  "${sudo_cmd[@]}" apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+  # Another installation under way (a shared machine, an unattended upgrade) is waited for.
+  apt=(apt-get -o DPkg::Lock::Timeout=600)
+  "${sudo_cmd[@]}" "${apt[@]}" update -qq
+  "${sudo_cmd[@]}" env DEBIAN_FRONTEND=noninteractive "${apt[@]}" install -y -qq --no-install-recommends "${missing[@]}"
 fi

@@ -1,66 +1,8 @@
-"""The figures of scripts/bench-sound.sh, from what it recorded: sound_report.py <recordings> <program folder>.
-
-A frame of a recording is timed by the chunks it came in: each chunk was written when it arrived, so
-the earliest arrival less the frames before it, near the moment asked about, is when a frame was heard.
-"""
-import sys, wave, numpy as np
+"""The figures of scripts/bench-sound.sh's first part (the sounds, the tune, a server restarted), from
+what it recorded: sound_report.py <recordings> <program folder>."""
+import sys, numpy as np
+from recordings import RATE, THR, Recording, events, sounds
 work, folder = sys.argv[1], sys.argv[2]
-RATE = 44100; THR = 0.003
-
-class Recording:
-    def __init__(self, name):
-        data = np.frombuffer(open(f'{work}/{name}.raw', 'rb').read(), dtype='<i2').astype(np.float32) / 32768
-        self.data = data[: len(data) // 2 * 2].reshape(-1, 2)
-        self.stamps = np.loadtxt(f'{work}/{name}.raw.t', ndmin=2)
-        self.start = float(self.stamps[0, 0])
-
-    def frame(self, t):
-        """The frame heard at monotonic time t, from the chunks that arrived in the 3 s after it."""
-        near = self.stamps[(self.stamps[:, 0] >= t) & (self.stamps[:, 0] <= t + 3)]
-        if not len(near):
-            near = self.stamps[-20:]
-        return int(round((t - float(np.min(near[:, 0] - near[:, 1] / RATE))) * RATE))
-
-def events(name):
-    out = []
-    for line in open(f'{work}/{name}.log'):
-        t, what = line.split(' ', 1)
-        out.append((float(t), what.strip()))
-    return out
-
-def clip(name):
-    w = wave.open(f'{folder}/{name}')
-    x = np.frombuffer(w.readframes(w.getnframes()), dtype='<i2').astype(np.float32) / 32768
-    return x, w.getframerate()
-
-def sounds(rec, evs):
-    """Each sound's onset, found where the recording best matches the file, and the share of the
-    file's energy heard from there, up to where the next call cut it."""
-    data = rec.data[:, 0]
-    calls = [(t, w.split(':', 1)[1]) for t, w in evs if w.startswith('wave:')]
-    marks = [t for t, w in evs if w.startswith(('wave:', 'tune', 'stop'))]
-    rows = []
-    for t, name in calls:
-        own, rate = clip(name)
-        ref = np.interp(np.arange(int(len(own) * RATE / rate)) * rate / RATE, np.arange(len(own)), own)
-        later = [m for m in marks if m > t + 1e-6]
-        a = rec.frame(t)
-        if a < 0:
-            continue  # before the recording began
-        cut = rec.frame(later[0]) if later else a + len(ref) + RATE
-        span = len(ref)
-        seg = data[a:a + int(0.4 * RATE) + span]
-        if len(seg) < span or np.max(np.abs(seg[:max(cut - a, 1) + int(0.4 * RATE)]), initial=0) <= THR:
-            rows.append((name, None, 0.0)); continue
-        # The lag where the file matches the recording best, within 400 ms of the call.
-        n = 1 << int(np.ceil(np.log2(len(seg) + span)))
-        corr = np.fft.irfft(np.fft.rfft(seg, n) * np.conj(np.fft.rfft(ref, n)), n)[: max(1, min(int(0.4 * RATE), cut - a))]
-        lag = int(np.argmax(corr))
-        heard_span = max(0, min(span, cut - (a + lag)))
-        heard = float(np.sum(data[a + lag:a + lag + heard_span] ** 2))
-        whole = float(np.sum(own[:heard_span * rate // RATE] ** 2)) * RATE / rate  # at the file's own rate
-        rows.append((name, lag / RATE, heard / whole if whole else 0.0))
-    return rows
 
 def report_sounds(rows, title):
     print(f'\n{title}')
@@ -79,10 +21,10 @@ def gaps(x, a, b):
     runs = (ends - starts)[(ends - starts) >= RATE * 0.002]
     return len(runs), float(np.sum(runs)) / RATE
 
-rec = Recording('play')
+rec = Recording(work, 'play')
 data = rec.data
-evs = events('play')
-rows = sounds(rec, evs)
+evs = events(work, 'play')
+rows = sounds(rec, evs, folder)
 first = rows[0]; each = rows[1:13]; repeats = rows[13:19]; countup = rows[19:49]; ticks = rows[49:57]
 report_sounds([first], 'First sound of the run (module load included)')
 report_sounds(each, 'First play of each file')
@@ -112,10 +54,10 @@ for t, w in evs:
         kind, rest = w.split(' ', 1)
         print(f'  {kind:<8}{rest}' + (' % of a core' if kind == 'cpu' else ' streams open' if kind == 'streams' else ''))
 
-rrec = Recording('restart')
+rrec = Recording(work, 'restart')
 rdata = rrec.data
-revs = events('restart')
-rrows = sounds(rrec, [e for e in revs if e[0] > rrec.start + 0.2])
+revs = events(work, 'restart')
+rrows = sounds(rrec, [e for e in revs if e[0] > rrec.start + 0.2], folder)
 print('\nAfter the sound server restarted under the running program:')
 for name, onset, share in rrows:
     print(f'  {name}: ' + ('silent' if onset is None else f'heard, onset {onset*1000:.0f} ms, {share*100:.0f} %'))
@@ -123,4 +65,5 @@ rt = [t for t, w in revs if w == 'tune']
 if rt:
     a = rrec.frame(rt[-1]); seg = rdata[max(a, 0):a + RATE * 3]
     print('  tune: ' + ('heard' if np.max(np.abs(seg), initial=0) > THR else 'silent'))
-print(f'  every call returned: {"yes" if len(revs) == 8 else "no"} ({len(revs)} of 8 steps logged)')
+returned = sum(w.startswith('took ') for _, w in revs)
+print(f'  every call returned: {"yes" if returned == 8 else "no"} ({returned} of 8)')
