@@ -1,0 +1,56 @@
+#pragma once
+#include "platform/sound/MidiFile.h"
+#include "platform/sound/Mixer.h"
+#include "platform/sound/TuneSynth.h"
+
+#include <chrono>
+#include <functional>
+#include <memory>
+#include <vector>
+
+namespace platform {
+
+// Plays a checked tune into a synthesiser, a 64-frame step at a time (the synthesiser's own block),
+// and never lets a render take longer than the sound it makes: each step hands over a bounded amount
+// of work, the rest waits for the next steps, and a tune whose waiting events fall too far behind is
+// stopped. As a backstop, a call that spends more of its thread's CPU than its frames last stops the
+// tune too; CPU time, not the wall clock, so a busy machine that preempts the thread stops no tune.
+class TuneSequencer : public TuneVoice {
+public:
+    using CpuClock = std::function<std::chrono::nanoseconds()>;
+
+    static constexpr int StepFrames = 64;
+    // Work a step may hand over, in units of a note's cost (see eventCost): at worst about a quarter
+    // of the step's time; the suite's tune never needs half of it, even at its first step.
+    static constexpr int StepBudget = 128;
+    static constexpr std::int64_t MaxLateFrames = MixRate / 4;
+    // After the last note has died away the reverberation rings on; the tune ends once it has died too.
+    static constexpr std::int64_t RingFrames = 2 * MixRate;
+
+    TuneSequencer(MidiTune tune, std::unique_ptr<TuneSynth> synth, CpuClock cpuClock = threadCpuTime);
+
+    bool mixInto(float* stereo, int frames) override;
+
+    // Stopped for falling behind or spending too long, rather than ended.
+    bool cutShort() const { return m_cutShort; }
+
+    static int eventCost(const MidiEvent& event);
+    static std::chrono::nanoseconds threadCpuTime();
+
+private:
+    bool playDueEvents(); // false once the tune has fallen too far behind
+    bool quiet() const;
+    void endOnceDone();
+
+    MidiTune m_tune;
+    std::unique_ptr<TuneSynth> m_synth;
+    CpuClock m_cpuClock;
+    std::size_t m_next = 0; // first event not yet handed over
+    std::int64_t m_frame = 0; // frames rendered so far
+    bool m_letGo = false;
+    std::int64_t m_quietSince = -1; // the frame from which no event was left and no note sounded
+    bool m_cutShort = false;
+    std::vector<float> m_left, m_right;
+};
+
+} // namespace platform
