@@ -51,6 +51,7 @@ bool TuneSequencer::mixInto(float* stereo, int frames)
     m_left.resize(std::size_t(std::max(frames, 0)));
     m_right.resize(m_left.size());
     int done = 0;
+    bool overran = false;
     while (done < frames) {
         if (m_frame % StepFrames == 0) {
             if (!playDueEvents()) {
@@ -66,10 +67,12 @@ bool TuneSequencer::mixInto(float* stereo, int frames)
         if (m_quietSince < 0 && quiet())
             m_quietSince = m_frame;
         if (m_cpuClock() - start > allowed) {
-            m_cutShort = true;
+            overran = true;
             break;
         }
     }
+    m_cutShort = m_cutShort || (overran && m_lastCallOverran);
+    m_lastCallOverran = overran;
     for (int i = 0; i < done; ++i) {
         stereo[2 * i] += m_left[std::size_t(i)];
         stereo[2 * i + 1] += m_right[std::size_t(i)];

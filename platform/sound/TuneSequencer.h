@@ -13,8 +13,10 @@ namespace platform {
 // Plays a checked tune into a synthesiser, a 64-frame step at a time (the synthesiser's own block),
 // and never lets a render take longer than the sound it makes: each step hands over a bounded amount
 // of work, the rest waits for the next steps, and a tune whose waiting events fall too far behind is
-// stopped. As a backstop, a call that spends more of its thread's CPU than its frames last stops the
-// tune too; CPU time, not the wall clock, so a busy machine that preempts the thread stops no tune.
+// stopped. As a backstop, a call that spends more of its thread's CPU than its frames last is cut off
+// there, the rest of it silent, and a second such call in a row stops the tune: one alone may be the
+// machine's doing (page faults, an allocator's first use), two in a row are the tune's. CPU time, not
+// the wall clock, so a busy machine that preempts the thread stops no tune.
 class TuneSequencer : public TuneVoice {
 public:
     using CpuClock = std::function<std::chrono::nanoseconds()>;
@@ -50,6 +52,7 @@ private:
     bool m_letGo = false;
     std::int64_t m_quietSince = -1; // the frame from which no event was left and no note sounded
     bool m_cutShort = false;
+    bool m_lastCallOverran = false;
     std::vector<float> m_left, m_right;
 };
 
