@@ -22,8 +22,8 @@ public:
     using CpuClock = std::function<std::chrono::nanoseconds()>;
 
     static constexpr int StepFrames = 64;
-    // Work a step may hand over, in units of a note's cost (see eventCost): at worst about a quarter
-    // of the step's time; the suite's tune never needs half of it, even at its first step.
+    // Work a step may hand over, in units of some 2 us (see eventCost); the suite's tune needs half of
+    // it, at its first step, where it sets its channels up.
     static constexpr int StepBudget = 128;
     static constexpr std::int64_t MaxLateFrames = MixRate / 4;
     // After the last note has died away the reverberation rings on; the tune ends once it has died too.
