@@ -64,7 +64,7 @@ bool TuneSequencer::mixInto(float* stereo, int frames)
             }
             endOnceDone();
         }
-        const int length = int(std::min<std::int64_t>(StepFrames - m_frame % StepFrames, frames - done));
+        const int length = int(std::min<std::int64_t>(nextStop() - m_frame, frames - done));
         m_synth->render(m_left.data() + done, m_right.data() + done, length);
         done += length;
         m_frame += length;
@@ -104,6 +104,22 @@ bool TuneSequencer::playDueEvents()
         ++m_next;
     }
     return m_next == events.size() || events[m_next].frame + StepFrames >= m_frame - MaxLateFrames;
+}
+
+// The next step at which there is something to hand over or to look at, within the run.
+std::int64_t TuneSequencer::nextStop() const
+{
+    const auto stepAtOrAfter = [](std::int64_t frame) { return (frame + StepFrames - 1) / StepFrames * StepFrames; };
+    const std::int64_t nextStep = (m_frame / StepFrames + 1) * StepFrames;
+    const std::int64_t runEnd = (m_frame / RunFrames + 1) * RunFrames;
+    std::int64_t due = runEnd; // only the ring is left
+    if (m_quietSince < 0 && m_letGo)
+        due = nextStep; // the last note's dying away, looked for step by step
+    else if (m_next < m_tune.events.size())
+        due = stepAtOrAfter(m_tune.events[m_next].frame + StepFrames);
+    else if (!m_letGo)
+        due = stepAtOrAfter(m_tune.endFrame);
+    return std::clamp(due, nextStep, runEnd);
 }
 
 // A note a damaged tune never lets go of would keep it sounding for good.

@@ -10,7 +10,7 @@
 
 namespace platform {
 
-// Plays a checked tune into a synthesiser, a 64-frame step at a time (the synthesiser's own block),
+// Plays a checked tune into a synthesiser, by steps of 64 frames (the synthesiser's own block),
 // and never lets a render take longer than the sound it makes: each step hands over a bounded amount
 // of work, the rest waits for the next steps, and a tune whose waiting events fall too far behind is
 // stopped. As a backstop, a call that spends more of its thread's CPU than its frames last is cut off
@@ -22,6 +22,9 @@ public:
     using CpuClock = std::function<std::chrono::nanoseconds()>;
 
     static constexpr int StepFrames = 64;
+    // Where nothing falls due, frames are rendered this many at a time: few calls into the
+    // synthesiser and few looks at the clock, and a call that overruns is still caught soon.
+    static constexpr int RunFrames = 8 * StepFrames;
     // Work a step may hand over, in units of some 2 us (see eventCost); the suite's tune needs half of
     // it, at its first step, where it sets its channels up.
     static constexpr int StepBudget = 128;
@@ -41,6 +44,7 @@ public:
 
 private:
     bool playDueEvents(); // false once the tune has fallen too far behind
+    std::int64_t nextStop() const;
     bool quiet() const;
     void endOnceDone();
 

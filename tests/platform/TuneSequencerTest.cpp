@@ -29,6 +29,8 @@ struct SynthLog {
     std::int64_t letGoAt = -1;
     int held = 0;                  // notes on and not yet off
     std::int64_t releasedAt = -1;  // when the last note went off
+    std::chrono::nanoseconds cpu{0};       // spent so far, as the sequencer's clock tells it
+    std::chrono::nanoseconds cpuPerFrame{0};
     static constexpr std::int64_t ReleaseFrames = 3000;
 };
 
@@ -57,6 +59,7 @@ public:
         std::fill(left, left + frames, 0.5f);
         std::fill(right, right + frames, 0.5f);
         m_log.frame += frames;
+        m_log.cpu += m_log.cpuPerFrame * frames;
     }
     bool sounding() const override
     {
@@ -172,17 +175,16 @@ TEST(TuneSequencer, StopsAFloodOnceItFallsAQuarterSecondBehind)
 
 struct CpuCase {
     const char* name;
-    std::vector<std::chrono::nanoseconds> perClockRead; // in each call, one after the other
-    int stoppedAfterCalls;                              // 0: plays on
+    std::vector<std::chrono::nanoseconds> cpuPerFrame; // in each call, one after the other
+    int stoppedAfterCalls;                             // 0: plays on
 };
 
-// A call of 2048 frames lasts 46 ms of sound and reads the clock once and then after each of its 32
-// steps: at 1 ms a read it stays inside its time, at 2 ms a read it runs past it in its 24th step and
-// is cut off there, the frames rendered until then still heard. One such call is forgiven, two in a
-// row stop the tune.
+// A call of 2048 frames lasts 46 ms of sound. At 10 us a frame the synthesiser stays inside it; at
+// 40 us a frame it runs past it in the call's fourth run of 512 frames, and the call is cut off there,
+// the frames rendered until then still heard. One such call is forgiven, two in a row stop the tune.
 TEST(TuneSequencer, StopsOnceCallsSpendMoreCpuThanTheirFramesLast)
 {
-    const auto fast = 1ms, slow = 2ms;
+    const auto fast = 10us, slow = 40us;
     const CpuCase cases[] = {
         {"steady", {fast, fast, fast, fast, fast, fast}, 0},
         {"one slow call", {fast, slow, fast, fast, fast, fast}, 0},
@@ -191,20 +193,18 @@ TEST(TuneSequencer, StopsOnceCallsSpendMoreCpuThanTheirFramesLast)
         {"slow throughout", {slow, slow, slow, slow, slow, slow}, 2},
     };
     for (const CpuCase& c : cases) {
-        auto cpu = std::make_shared<std::chrono::nanoseconds>(0);
-        auto perRead = std::make_shared<std::chrono::nanoseconds>(0);
         SynthLog log;
-        auto s = sequencer(tuneOf({note(0, 60)}, 10 * MixRate), log, [cpu, perRead] { return *cpu += *perRead; });
+        auto s = sequencer(tuneOf({note(0, 60)}, 10 * MixRate), log, [&log] { return log.cpu; });
         std::vector<float> out(2048 * 2);
         int calls = 0;
-        for (std::chrono::nanoseconds cost : c.perClockRead) {
-            *perRead = cost;
+        for (std::chrono::nanoseconds cost : c.cpuPerFrame) {
+            log.cpuPerFrame = cost;
             std::fill(out.begin(), out.end(), 0.0f);
             const std::int64_t from = log.frame;
             ++calls;
             const bool playing = s->mixInto(out.data(), 2048);
             const std::int64_t heard = log.frame - from;
-            EXPECT_EQ(heard, cost == slow ? 24 * TuneSequencer::StepFrames : 2048) << c.name << ", call " << calls;
+            EXPECT_EQ(heard, cost == slow ? 3 * TuneSequencer::RunFrames : 2048) << c.name << ", call " << calls;
             EXPECT_EQ(out[2 * (heard - 1)], 0.5f) << c.name;
             if (heard < 2048) {
                 EXPECT_EQ(out[2 * heard], 0.0f) << c.name;
