@@ -1,5 +1,7 @@
 #include "platform/sound/AudioFluidSynth.h"
+#include "platform/sound/MidiFile.h"
 #include "platform/sound/SilenceNotices.h"
+#include "platform/sound/TuneSequencer.h"
 #include "platform/RegularFile.h"
 
 #include <QFile>
@@ -49,8 +51,7 @@ struct FluidTunes::Synth {
     fluid_settings_t* settings = nullptr;
     fluid_synth_t* synth = nullptr;
 
-    // A synthesiser at the mixer's rate whose tunes keep time by the frames rendered, not by the
-    // clock: a tune lasts as long as it was written, whenever its frames are asked for.
+    // A synthesiser at the mixer's rate, driven event by event by our own sequencer.
     explicit Synth(const QString& soundFont)
     {
         quietFluidSynth();
@@ -60,7 +61,6 @@ struct FluidTunes::Synth {
         fluid_settings_setnum(settings, "synth.sample-rate", MixRate);
         fluid_settings_setnum(settings, "synth.gain", MusicGain);
         fluid_settings_setint(settings, "synth.lock-memory", 0);
-        fluid_settings_setstr(settings, "player.timing-source", "sample");
         synth = new_fluid_synth(settings);
         if (synth && !soundFont.isEmpty()
             && fluid_synth_sfload(synth, QFile::encodeName(soundFont).constData(), 1) == FLUID_FAILED) {
@@ -79,54 +79,83 @@ struct FluidTunes::Synth {
 
 namespace {
 
-class FluidVoice : public TuneVoice {
+// The synthesiser as one tune's sequencer plays it; it goes back to its defaults when the tune goes.
+class FluidTuneSynth : public TuneSynth {
 public:
-    FluidVoice(fluid_synth_t* synth, fluid_player_t* player) : m_synth(synth), m_player(player) {}
-    ~FluidVoice() override
+    explicit FluidTuneSynth(fluid_synth_t* synth) : m_synth(synth) {}
+    ~FluidTuneSynth() override
     {
-        fluid_player_stop(m_player);
-        delete_fluid_player(m_player);
         // The next tune starts from silence, with the instruments back at their defaults.
         fluid_synth_system_reset(m_synth);
     }
 
-    bool mixInto(float* stereo, int frames) override
+    void channelEvent(std::uint8_t status, std::uint8_t data1, std::uint8_t data2) override
     {
-        m_left.resize(std::size_t(frames));
-        m_right.resize(std::size_t(frames));
-        fluid_synth_write_float(m_synth, frames, m_left.data(), 0, 1, m_right.data(), 0, 1);
-        for (int i = 0; i < frames; ++i) {
-            stereo[2 * i] += m_left[std::size_t(i)];
-            stereo[2 * i + 1] += m_right[std::size_t(i)];
+        const int channel = status & 0x0F;
+        switch (status & 0xF0) {
+        case 0x80:
+            fluid_synth_noteoff(m_synth, channel, data1);
+            break;
+        case 0x90:
+            fluid_synth_noteon(m_synth, channel, data1, data2);
+            break;
+        case 0xA0:
+            fluid_synth_key_pressure(m_synth, channel, data1, data2);
+            break;
+        case 0xB0:
+            fluid_synth_cc(m_synth, channel, data1, data2);
+            break;
+        case 0xC0:
+            fluid_synth_program_change(m_synth, channel, data1);
+            break;
+        case 0xD0:
+            fluid_synth_channel_pressure(m_synth, channel, data1);
+            break;
+        case 0xE0:
+            fluid_synth_pitch_bend(m_synth, channel, data1 | data2 << 7);
+            break;
+        default:
+            break;
         }
-        // Ended once the player has played its last event and the last note has died away.
-        return fluid_player_get_status(m_player) == FLUID_PLAYER_PLAYING
-               || fluid_synth_get_active_voice_count(m_synth) > 0;
     }
 
-    bool hadEvents() const { return fluid_player_get_total_ticks(m_player) > 0; }
+    void systemExclusive(const char* data, int length) override
+    {
+        fluid_synth_sysex(m_synth, data, length, nullptr, nullptr, nullptr, 0);
+    }
+
+    void letGo() override
+    {
+        constexpr int Sustain = 64, Sostenuto = 66;
+        for (int channel = 0; channel < fluid_synth_count_midi_channels(m_synth); ++channel) {
+            fluid_synth_cc(m_synth, channel, Sustain, 0);
+            fluid_synth_cc(m_synth, channel, Sostenuto, 0);
+            fluid_synth_all_notes_off(m_synth, channel);
+        }
+    }
+
+    void render(float* left, float* right, int frames) override
+    {
+        fluid_synth_write_float(m_synth, frames, left, 0, 1, right, 0, 1);
+    }
+
+    bool sounding() const override { return fluid_synth_get_active_voice_count(m_synth) > 0; }
 
 private:
     fluid_synth_t* m_synth;
-    fluid_player_t* m_player;
-    std::vector<float> m_left, m_right;
 };
 
-// The tune's bytes are read here, without blocking, rather than by FluidSynth from the name.
-std::unique_ptr<FluidVoice> voiceFor(fluid_synth_t* synth, const QString& path)
+// The tune's bytes are read here, without blocking, and checked by our own reader: the synthesiser
+// only ever sees events that make sense, at a pace it can keep.
+std::unique_ptr<TuneSequencer> voiceFor(fluid_synth_t* synth, const QString& path)
 {
     const std::optional<QByteArray> bytes = readRegularFile(path, MaxTuneBytes);
-    if (!bytes || bytes->size() < 4 || !bytes->startsWith("MThd"))
+    if (!bytes)
         return nullptr;
-    fluid_player_t* player = new_fluid_player(synth);
-    if (!player)
+    std::optional<MidiTune> tune = readMidiFile(*bytes);
+    if (!tune || tune->events.empty())
         return nullptr;
-    if (fluid_player_add_mem(player, bytes->constData(), std::size_t(bytes->size())) != FLUID_OK
-        || fluid_player_play(player) != FLUID_OK) {
-        delete_fluid_player(player);
-        return nullptr;
-    }
-    return std::make_unique<FluidVoice>(synth, player);
+    return std::make_unique<TuneSequencer>(std::move(*tune), std::make_unique<FluidTuneSynth>(synth));
 }
 
 } // namespace
@@ -159,9 +188,10 @@ TuneRendering renderTuneOffline(const QString& midiPath, const QString& soundFon
     FluidTunes::Synth synth(soundFont);
     if (!synth.synth)
         return result;
-    std::unique_ptr<FluidVoice> voice = voiceFor(synth.synth, midiPath);
+    std::unique_ptr<TuneSequencer> voice = voiceFor(synth.synth, midiPath);
     if (!voice)
         return result;
+    result.loaded = true;
     constexpr int Block = 512;
     float frames[Block * MixChannels];
     long rendered = 0;
@@ -174,7 +204,7 @@ TuneRendering renderTuneOffline(const QString& midiPath, const QString& soundFon
             result.peak = std::max(result.peak, double(std::fabs(v)));
         rendered += Block;
     }
-    result.loaded = voice->hadEvents();
+    result.cutShort = voice->cutShort();
     result.seconds = double(rendered) / MixRate;
     return result;
 }

@@ -13,9 +13,10 @@ QString findSoundFont();
 class SilenceNotices;
 
 // The tune through FluidSynth, rendered into the mixer's stream rather than through an audio driver
-// of its own. The synthesiser is set up on the first tune and kept for the run; without a sound font
-// it stays silent for the rest of the run and says so once through `notices`; FluidSynth's own
-// messages never reach the terminal.
+// of its own; the file is read by our own reader and played by our own sequencer. The synthesiser
+// is set up on the first tune and kept for the run; without a sound font it stays silent for the
+// rest of the run and says so once through `notices`; FluidSynth's own messages never reach the
+// terminal.
 class FluidTunes {
 public:
     explicit FluidTunes(SilenceNotices& notices);
@@ -23,7 +24,8 @@ public:
     FluidTunes(const FluidTunes&) = delete;
     FluidTunes& operator=(const FluidTunes&) = delete;
 
-    // A voice that plays the tune at `path` once from its beginning; null when it cannot be played.
+    // A voice that plays the tune at `path` once from its beginning; null when it cannot be played
+    // or is not a tune that makes sense.
     // The synthesiser serves one voice at a time, and is the output thread's while a voice is in the
     // mixer: take the last voice out of the mixer before asking for the next.
     std::unique_ptr<TuneVoice> voice(const QString& path);
@@ -38,8 +40,9 @@ private:
 
 // What a tune sounds like when rendered offline, without any audio device: for checking a tune.
 struct TuneRendering {
-    bool loaded = false; // the file was read as a MIDI file with events in it
-    double seconds = 0;  // until the tune had ended and faded out (or the limit)
+    bool loaded = false;   // the file was read as a MIDI file with events in it
+    bool cutShort = false; // stopped for asking more of the synthesiser than it could keep up with
+    double seconds = 0;    // until the tune had ended and faded out, was stopped, or the limit
     double peak = 0;     // largest sample; 0 is silence
 };
 TuneRendering renderTuneOffline(const QString& midiPath, const QString& soundFont, double maxSeconds);

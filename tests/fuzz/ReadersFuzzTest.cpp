@@ -15,8 +15,15 @@
 #include "games/tallies/TalliesSettings.h"
 #include "platform/ItemReader.h"
 #include "platform/TextFile.h"
+#include "platform/sound/AudioFluidSynth.h"
+#include "platform/sound/MidiFile.h"
+#include "platform/sound/TuneSequencer.h"
+#include "support/FileBytes.h"
+#include "support/TestMidi.h"
 
+#include <QFile>
 #include <QStringList>
+#include <QTemporaryDir>
 #include <algorithm>
 #include <functional>
 #include <gtest/gtest.h>
@@ -186,4 +193,91 @@ TEST(ReadersFuzz, ASavedGameIsAcceptedOnlyWithEachRoundHoldingItsGoalsDeck)
         tallies::SavedGameSummary(*game);
     });
     EXPECT_GT(accepted, 0); // the run reaches past the checks, not only into them
+}
+
+namespace {
+
+// Takes whatever it is handed and never sounds: the sequencer's own pace, at no synthesiser's cost.
+class SilentSynth : public platform::TuneSynth {
+public:
+    void channelEvent(std::uint8_t, std::uint8_t, std::uint8_t) override {}
+    void systemExclusive(const char*, int) override {}
+    void letGo() override {}
+    void render(float*, float*, int) override {}
+    bool sounding() const override { return false; }
+};
+
+void expectWellFormed(const platform::MidiTune& tune)
+{
+    ASSERT_LE(tune.events.size(), std::size_t(platform::MaxMidiEvents));
+    ASSERT_LE(tune.endFrame, platform::MaxMidiSeconds * platform::MixRate);
+    std::int64_t last = 0;
+    for (const platform::MidiEvent& e : tune.events) {
+        ASSERT_GE(e.frame, last);
+        ASSERT_LE(e.frame, tune.endFrame);
+        last = e.frame;
+        ASSERT_GE(e.status, 0x80);
+        ASSERT_TRUE(e.status < 0xF0 || e.status == 0xF0);
+        ASSERT_LT(e.data1, 0x80);
+        ASSERT_LT(e.data2, 0x80);
+        if (e.status == 0xF0) {
+            ASSERT_LE(std::int64_t(e.sysexAt) + e.sysexLength, tune.sysex.size());
+            const QByteArray body = tune.sysex.mid(e.sysexAt, e.sysexLength);
+            ASSERT_TRUE(std::all_of(body.begin(), body.end(), [](char b) { return std::uint8_t(b) < 0x80; }));
+        }
+    }
+}
+} // namespace
+
+// Any tune the reader accepts is in play order inside its bounds, and is played to its end or
+// stopped within a bounded number of blocks: by the sequencer alone, and for a spread of them
+// through the real synthesiser too, when a sound font is installed.
+TEST(ReadersFuzz, ATuneReadFromAnyFilePlaysToItsEndOrIsStopped)
+{
+    using platform::TuneSequencer;
+    const QByteArray seed = readBytes(testmidi::suiteTunePath());
+    ASSERT_TRUE(platform::readMidiFile(seed));
+    constexpr int Block = 2048;
+    const QString font = platform::findSoundFont();
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("Corvanta.MID"));
+    constexpr int Synthesised = 8; // each takes most of a second
+    constexpr double MaxReleaseSeconds = 120; // a sound font's longest release is some 100 s
+    int accepted = 0, synthesised = 0;
+    fuzz(seed, 6, [&](const QByteArray& bytes) {
+        std::optional<platform::MidiTune> tune = platform::readMidiFile(bytes);
+        if (!tune)
+            return;
+        ++accepted;
+        expectWellFormed(*tune);
+        const std::int64_t endFrame = tune->endFrame;
+        const std::int64_t bound = (endFrame + TuneSequencer::RingFrames + TuneSequencer::MaxLateFrames) / Block + 3;
+        const bool hasEvents = !tune->events.empty();
+        const auto noCpu = [] { return std::chrono::nanoseconds(0); }; // only the sequencer's own pace here
+        TuneSequencer sequencer(std::move(*tune), std::make_unique<SilentSynth>(), noCpu);
+        std::vector<float> out(Block * 2);
+        std::int64_t blocks = 1;
+        while (sequencer.mixInto(out.data(), Block))
+            ASSERT_LE(++blocks, bound);
+
+        // The real synthesiser for some, spread over the run, that last no longer than the tune.
+        if (font.isEmpty() || synthesised >= Synthesised || accepted % 100 != 0 || endFrame > 60 * platform::MixRate)
+            return;
+        ++synthesised;
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(bytes);
+        f.close();
+        const double limit = double(endFrame) / platform::MixRate + 2 + MaxReleaseSeconds;
+        const platform::TuneRendering r = platform::renderTuneOffline(path, font, limit);
+        ASSERT_EQ(r.loaded, hasEvents);
+        if (r.loaded) {
+            ASSERT_TRUE(r.cutShort || r.seconds < limit);
+        }
+    });
+    EXPECT_GT(accepted, 0);
+    if (!font.isEmpty()) {
+        EXPECT_GT(synthesised, 0);
+    }
+    std::printf("%d of %d mangled tunes read, %d of them through the synthesiser\n", accepted, Rounds, synthesised);
 }
