@@ -35,7 +35,7 @@ public:
     // An open that has not answered in this long is given up as no device; and after a stream could
     // not be opened, none is tried again for this long, so a lost server is not asked at every sound.
     static constexpr std::chrono::seconds GiveUpAfter{3};
-    static constexpr std::chrono::seconds RetryAfter{5};
+    static constexpr std::chrono::seconds RetryAfter{2};
 
     static std::shared_ptr<SoundThread> start(OutputMaker outputs, SoundClock clock);
     ~SoundThread();
