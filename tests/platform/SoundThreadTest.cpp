@@ -182,7 +182,7 @@ TEST(SoundThread, AFailedOpenIsTriedAgainOnlyAfterAWhile)
     for (int i = 0; i < 5; ++i) {
         devices->playWave(click);
         ASSERT_TRUE(devices->settle());
-        f.time.pass(500ms);
+        f.time.pass(std::chrono::milliseconds(SoundThread::RetryAfter) / 5);
     }
     EXPECT_EQ(f.server->calls("open"), 1);
     EXPECT_FALSE(devices->streamOpen());
