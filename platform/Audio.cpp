@@ -20,8 +20,8 @@ AudioHandler*& handler()
     return h;
 }
 
-// The module's devices, torn down with the application, before Qt's multimedia and the
-// synthesiser's threads would outlive it. The library itself stays loaded for the rest of the run,
+// The module's devices, torn down with the application; that never waits for the sound server (a
+// sound thread it holds is left behind). The library itself stays loaded for the rest of the run,
 // and so does the copy it was loaded from.
 class LoadedModule : public QObject {
 public:
