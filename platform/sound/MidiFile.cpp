@@ -97,6 +97,19 @@ private:
         return MidiFault::None;
     }
 
+    // The bytes of a meta event or system exclusive message: a length, then as many bytes, all within
+    // the track.
+    MidiFault lengthAndBytes(const std::uint8_t*& data, std::uint32_t& length)
+    {
+        if (!number(length))
+            return MidiFault::BadNumber;
+        if (length > std::uint64_t(m_end - m_at))
+            return MidiFault::BadLength;
+        data = m_bytes + m_at;
+        m_at += length;
+        return MidiFault::None;
+    }
+
     MidiFault metaEvent(std::uint64_t tick, bool& ended)
     {
         if (m_at >= m_end)
@@ -104,13 +117,10 @@ private:
         const std::uint8_t type = m_bytes[m_at++];
         if (type >= 0x80)
             return MidiFault::BadData;
+        const std::uint8_t* data = nullptr;
         std::uint32_t length = 0;
-        if (!number(length))
-            return MidiFault::BadNumber;
-        if (length > std::uint64_t(m_end - m_at))
-            return MidiFault::BadLength;
-        const std::uint8_t* data = m_bytes + m_at;
-        m_at += length;
+        if (const MidiFault fault = lengthAndBytes(data, length); fault != MidiFault::None)
+            return fault;
         if (type == 0x51) {
             const int tempo = length == 3 ? data[0] << 16 | data[1] << 8 | data[2] : 0;
             if (tempo <= 0)
@@ -124,25 +134,22 @@ private:
 
     MidiFault systemExclusive(std::uint64_t tick, std::uint8_t status)
     {
+        const std::uint8_t* data = nullptr;
         std::uint32_t length = 0;
-        if (!number(length))
-            return MidiFault::BadNumber;
-        if (length > std::uint64_t(m_end - m_at))
-            return MidiFault::BadLength;
-        const std::uint8_t* data = m_bytes + m_at;
-        m_at += length;
+        if (const MidiFault fault = lengthAndBytes(data, length); fault != MidiFault::None)
+            return fault;
         // Only a whole message goes to the synthesiser: escapes (F7) and a message split over
         // several packets are passed over.
         if (status != 0xF0 || length == 0 || data[length - 1] != 0xF7)
             return MidiFault::None;
-        const std::uint32_t body = length - 1;
-        if (std::any_of(data, data + body, [](std::uint8_t b) { return b >= 0x80; }))
+        const std::uint32_t message = length - 1; // without its closing F7
+        if (std::any_of(data, data + message, [](std::uint8_t b) { return b >= 0x80; }))
             return MidiFault::BadData;
         MidiEvent e;
         e.status = 0xF0;
         e.sysexAt = std::uint32_t(m_out.sysex.size());
-        e.sysexLength = body;
-        m_out.sysex.append(reinterpret_cast<const char*>(data), qsizetype(body));
+        e.sysexLength = message;
+        m_out.sysex.append(reinterpret_cast<const char*>(data), qsizetype(message));
         m_out.events.push_back({tick, e});
         return MidiFault::None;
     }
