@@ -62,6 +62,8 @@ public:
 private:
     MidiFault event(std::uint64_t tick, bool& ended)
     {
+        if (m_at >= m_end)
+            return MidiFault::BadData; // a time with no event after it
         std::uint8_t status = m_bytes[m_at];
         if (status < 0x80) {
             if (m_running == 0)
