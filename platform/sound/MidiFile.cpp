@@ -260,8 +260,12 @@ MidiFault readChunks(const QByteArray& bytes, int& division, Gathered& out)
     if (!knownDivision(division))
         return MidiFault::BadDivision;
 
+    // Only the declared tracks are read: what a copy, an editor or a transfer leaves after the last
+    // of them is not part of the tune, and other players ignore it too.
     std::uint32_t found = 0;
-    for (qsizetype at = 8 + qsizetype(headerLength); at < bytes.size();) {
+    for (qsizetype at = 8 + qsizetype(headerLength); found < tracks;) {
+        if (at == bytes.size())
+            return MidiFault::BadTrackCount;
         if (bytes.size() - at < 8)
             return MidiFault::BadChunk;
         const std::uint32_t length = bigEndian(bytes, at + 4, 4);
@@ -269,14 +273,13 @@ MidiFault readChunks(const QByteArray& bytes, int& division, Gathered& out)
         if (length > std::uint64_t(bytes.size() - data))
             return MidiFault::BadChunk;
         if (std::memcmp(bytes.constData() + at, "MTrk", 4) == 0) {
-            if (++found > tracks)
-                return MidiFault::BadTrackCount;
+            ++found;
             if (const MidiFault fault = TrackReader(bytes, data, data + length, out).read(); fault != MidiFault::None)
                 return fault;
         }
         at = data + length; // a chunk of another kind is passed over
     }
-    return found == tracks ? MidiFault::None : MidiFault::BadTrackCount;
+    return MidiFault::None;
 }
 
 } // namespace

@@ -31,8 +31,8 @@ enum class MidiFault {
     NoHeader,       // not "MThd" with a length of 6 or more
     BadFormat,      // not 0, 1 or 2, or format 0 with other than one track
     BadDivision,    // no ticks per quarter, or an unknown frame rate or no ticks per frame
-    BadTrackCount,  // none, too many, or not as many "MTrk" chunks as the header says
-    BadChunk,       // a chunk that runs past the end of the file
+    BadTrackCount,  // none, too many, or fewer "MTrk" chunks than the header says
+    BadChunk,       // a chunk, or its header, running past the end of the file before the last track
     BadNumber,      // a variable-length number of more than 4 bytes, or cut off
     NoRunningStatus, // data bytes with no channel status before them
     BadData,        // a data byte of 0x80 or more, or an event cut off

@@ -71,12 +71,11 @@ TEST(MidiFile, RefusesEveryKindOfDamage)
         {"no ticks a frame", file(1, 0xE700, {Note}), MidiFault::BadDivision},
         {"no tracks", header(1, 0, 480), MidiFault::BadTrackCount},
         {"fewer tracks than said", header(1, 2, 480) + track(Note), MidiFault::BadTrackCount},
-        {"more tracks than said", header(1, 1, 480) + track(Note) + track(Note), MidiFault::BadTrackCount},
         {"too many tracks", manyTracks, MidiFault::BadTrackCount},
         {"a track longer than the file", header(0, 1, 480) + track(Note).replace(7, 1, "\x40"), MidiFault::BadChunk},
-        {"a chunk header cut off", file(0, 480, {Note}) + "MTr", MidiFault::BadChunk},
-        {"an unknown chunk past the end", file(0, 480, {Note}) + QByteArray("XFIH\x00\x00\x01\x00", 8),
-         MidiFault::BadChunk},
+        {"a chunk header cut off before the last track", header(1, 2, 480) + track(Note) + "MTr", MidiFault::BadChunk},
+        {"an unknown chunk past the end before the last track",
+         header(1, 2, 480) + track(Note) + QByteArray("XFIH\x00\x00\x01\x00", 8) + track(Note), MidiFault::BadChunk},
         {"running status with none before", oneTrack(bytes({0x00, 0x40, 0x64})), MidiFault::NoRunningStatus},
         {"running status after a meta event only", oneTrack(bytes({0x00, 0xff, 0x01, 0x00, 0x00, 0x40, 0x64})),
          MidiFault::NoRunningStatus},
@@ -110,6 +109,52 @@ TEST(MidiFile, RefusesTheSuitesTuneCutShortAnywhere)
     ASSERT_GT(tune.size(), 1000);
     for (qsizetype length = 0; length < tune.size(); ++length)
         ASSERT_FALSE(readMidiFile(tune.left(length))) << "cut to " << length << " bytes";
+}
+
+// What a text-mode copy, an editor or a serial transfer leaves after the last declared track is not
+// part of the tune: it is not looked at, and the tune reads as if it were not there.
+TEST(MidiFile, IgnoresWhatFollowsTheLastDeclaredTrack)
+{
+    const QByteArray clean = readBytes(testmidi::suiteTunePath());
+    QByteArray padded = clean;
+    padded += QByteArray(128 - clean.size() % 128, '\x1a');
+    const struct {
+        const char* name;
+        QByteArray after;
+    } cases[] = {
+        {"CR LF", "\r\n"},
+        {"a zero byte", QByteArray(1, '\0')},
+        {"a line of text", "saved by the editor\n"},
+        {"0x1A up to a 128-byte block", padded.mid(clean.size())},
+        {"one stray byte", bytes({0xff})},
+        {"two", bytes({0x4d, 0x54})},
+        {"four", "MTrk"},
+        {"seven", bytes({0x4d, 0x54, 0x72, 0x6b, 0x00, 0x00, 0x00})},
+        {"a hundred", QByteArray(100, '\x90')},
+        {"a chunk header cut off", "MTr"},
+        {"an unknown chunk running past the end", QByteArray("XFIH\x00\x00\x01\x00", 8)},
+        {"a whole track more", testmidi::track(Note)},
+        {"a damaged track more", testmidi::track(bytes({0x00, 0x40, 0x64}))},
+    };
+    const auto tune = readMidiFile(clean);
+    ASSERT_TRUE(tune);
+    for (const auto& c : cases) {
+        MidiFault fault = MidiFault::BadData;
+        const auto read = readMidiFile(clean + c.after, &fault);
+        if (!read) {
+            ADD_FAILURE() << c.name << ": refused, fault " << int(fault);
+            continue;
+        }
+        EXPECT_EQ(read->endFrame, tune->endFrame) << c.name;
+        EXPECT_EQ(read->sysex, tune->sysex) << c.name;
+        ASSERT_EQ(read->events.size(), tune->events.size()) << c.name;
+        EXPECT_TRUE(std::equal(read->events.begin(), read->events.end(), tune->events.begin(),
+                               [](const auto& a, const auto& b) {
+                                   return a.frame == b.frame && a.status == b.status && a.data1 == b.data1
+                                          && a.data2 == b.data2;
+                               }))
+            << c.name;
+    }
 }
 
 // Its 560 notes, each on and off, and 22 settings of program and controllers; its last track ends
