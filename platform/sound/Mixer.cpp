@@ -50,6 +50,14 @@ void Mixer::stopAll()
     m_clip.reset();
 }
 
+void Mixer::streamLost()
+{
+    std::lock_guard guard(m_lock);
+    m_clip.reset();
+    m_recentPeak.store(0, std::memory_order_relaxed);
+    m_peakHeldFor = 0;
+}
+
 void Mixer::dropTune()
 {
     // Destroyed here, under the lock, so the output thread is never inside it meanwhile.

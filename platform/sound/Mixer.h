@@ -50,8 +50,11 @@ public:
     // A new tune cuts off the one playing.
     void startTune(std::unique_ptr<TuneVoice> tune);
     void stopTune();
-    // Drops the sound and the tune, as when the stream they were heard through is lost.
+    // Drops the sound and the tune.
     void stopAll();
+    // The stream this mixer was heard through is lost: the sound goes, too late to hear once a new
+    // one opens, and so does what was last heard of it; the tune waits where it was for a new stream.
+    void streamLost();
 
     // The output thread's part: writes the next `frames` frames over `stereo`. What it mixes is held
     // under its ceiling by a limiter that lets go again over some 50 ms, so nothing clips.

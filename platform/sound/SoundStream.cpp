@@ -22,9 +22,9 @@ void SoundStream::dropIfFailed()
 {
     if (!m_open || !m_output.failed())
         return;
-    // What was sounding is lost with the stream; the next sound or tune opens a new one.
+    // The next sound opens a new stream, and so does the sound thread for a tune still wanted.
     close();
-    m_mixer.stopAll();
+    m_mixer.streamLost();
 }
 
 void SoundStream::close()

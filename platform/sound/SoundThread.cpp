@@ -9,7 +9,7 @@ namespace {
 constexpr int SoundPeriodFrames = 512;
 constexpr int MusicPeriodFrames = 2048;
 // How often an open stream is looked at, so that it closes soon after the last sound and a lost one
-// is dropped.
+// is dropped; and how often a tune without a stream looks for one.
 constexpr std::chrono::milliseconds PollEvery{250};
 // How long quitting waits for the streams to close before it leaves them to the sound server.
 constexpr std::chrono::milliseconds QuitPatience{500};
@@ -93,12 +93,13 @@ void SoundThread::run()
 {
     for (;;) {
         Word word;
+        const bool watching = m_streamsOpen.load() > 0 || tuneAwaitsStream();
         {
             std::unique_lock lock(m_wordLock);
             m_busy = false;
             m_settled.notify_all();
             const auto asked = [this] { return !m_word.empty(); };
-            if (m_streamsOpen.load() > 0)
+            if (watching)
                 m_wake.wait_for(lock, PollEvery, asked);
             else
                 m_wake.wait(lock, asked);
@@ -133,9 +134,14 @@ void SoundThread::tune(const QString& path)
     m_music.mixer.stopTune(); // the synthesiser is ours again before the next tune is made
     if (path.isEmpty())
         return;
-    if (std::unique_ptr<TuneVoice> voice = m_tunes.voice(path); voice && open(m_music))
+    // Given to the mixer even when no stream opens: it waits there for the stream, from its start.
+    if (std::unique_ptr<TuneVoice> voice = m_tunes.voice(path)) {
         m_music.mixer.startTune(std::move(voice));
+        open(m_music);
+    }
 }
+
+bool SoundThread::tuneAwaitsStream() const { return !m_music.stream.isOpen() && m_music.mixer.tunePlaying(); }
 
 bool SoundThread::open(Channel& channel)
 {
@@ -158,6 +164,10 @@ void SoundThread::poll()
 {
     m_sounds.stream.poll();
     m_music.stream.poll();
+    // A tune still wanted whose stream was lost, or never opened, gets one as soon as the server
+    // answers, with no sound to prompt it; `open` asks no more often than RetryAfter.
+    if (tuneAwaitsStream())
+        open(m_music);
     countOpen();
 }
 

@@ -26,8 +26,10 @@ using OutputMaker = std::function<std::unique_ptr<AudioOutput>(const QByteArray&
 // setting up the synthesiser, and opening, watching and closing the streams, any of which a stalled
 // sound server can hold for as long as it likes. The window's thread only leaves word of what it
 // wants and goes on; word left while the thread is held is taken up when it is free, what is left
-// of a sound by then being too late to hear. Made by `start`; the thread keeps it alive, so one
-// left behind on quitting outlives its owner safely.
+// of a sound by then being too late to hear. A tune whose stream is lost waits in its mixer, and the
+// thread opens a new stream for it once the server answers, so it carries on from its place until
+// it is stopped. Made by `start`; the thread keeps it alive, so one left behind on quitting outlives
+// its owner safely.
 class SoundThread {
 public:
     // A sound not begun this soon after it was asked for is dropped rather than heard late.
@@ -75,6 +77,7 @@ private:
     void play(const QString& path, SoundTime asked);
     void tune(const QString& path);
     bool open(Channel& channel);
+    bool tuneAwaitsStream() const;
     void poll();
     void closeAll();
     void countOpen();

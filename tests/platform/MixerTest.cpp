@@ -203,7 +203,8 @@ TEST(Mixer, ATuneThatEndsIsDroppedAndStoppingOneDestroysItAtOnce)
 }
 
 // The stream opens with the first sound, closes once nothing has sounded for a while, and a stream
-// that failed is dropped with what it was playing, the next sound opening a new one.
+// that failed is dropped with the sound it was playing, the next sound opening a new one; the tune
+// waits in the mixer for it.
 TEST(SoundStream, ClosesWhenSilentForLongEnoughAndReplacesOneThatFailed)
 {
     Mixer mixer;
@@ -228,11 +229,15 @@ TEST(SoundStream, ClosesWhenSilentForLongEnoughAndReplacesOneThatFailed)
     stream.poll();
     EXPECT_TRUE(output.isOpen) << "the tune keeps it open";
 
+    mixer.play(countingClip(1000));
+    render(mixer, 10);
     output.lost = true; // the sound server went away
     stream.poll();
     EXPECT_FALSE(stream.isOpen());
-    EXPECT_FALSE(mixer.tunePlaying()) << "what it played is dropped with it";
+    EXPECT_TRUE(mixer.tunePlaying()) << "the tune waits for the next stream";
+    EXPECT_EQ(mixer.recentPeak(), 0.0f) << "nothing of it is heard meanwhile, so sounds beside it need no room";
     ASSERT_TRUE(stream.open());
+    EXPECT_FLOAT_EQ(left(render(mixer, 1), 0), 0.5f) << "the sound is dropped with the stream";
     EXPECT_EQ(output.opens, 3);
 
     output.lost = true; // lost between two sounds: the next sound finds out and opens a new one

@@ -2,6 +2,8 @@
 // wait until the test lets them go, and a clock the test moves. The window's calls all return while
 // the server holds the sound thread, and a sound is heard on time or not at all.
 #include "platform/sound/SoundDevices.h"
+#include "platform/sound/AudioFluidSynth.h"
+#include "support/TestMidi.h"
 #include "support/TestWaves.h"
 
 #include <QFile>
@@ -10,6 +12,7 @@
 #include <gtest/gtest.h>
 #include <map>
 #include <mutex>
+#include <set>
 
 using namespace std::chrono_literals;
 using platform::Mixer;
@@ -52,10 +55,23 @@ public:
         std::lock_guard guard(m_lock);
         return m_entered[what];
     }
-    void opened(const QByteArray& name, Mixer* mixer)
+    void opened(const QByteArray& name, Mixer* mixer, bool answered)
     {
         std::lock_guard guard(m_lock);
         m_mixers[name] = mixer;
+        if (answered)
+            m_lost.erase(name);
+    }
+    // The server goes away under the open stream of this name, as when it is killed.
+    void lose(const QByteArray& name)
+    {
+        std::lock_guard guard(m_lock);
+        m_lost.insert(name);
+    }
+    bool lost(const QByteArray& name)
+    {
+        std::lock_guard guard(m_lock);
+        return m_lost.count(name) > 0;
     }
     // The mixer a stream of this name was last opened on.
     Mixer& mixer(const QByteArray& name)
@@ -66,6 +82,7 @@ public:
 
 private:
     std::map<QByteArray, Mixer*> m_mixers;
+    std::set<QByteArray> m_lost;
     std::mutex m_lock;
     std::condition_variable m_changed;
     std::map<std::string, int> m_entered, m_released;
@@ -77,10 +94,11 @@ public:
     bool open(Mixer& mixer) override
     {
         m_server->pass("open");
-        m_server->opened(m_name, &mixer);
-        return m_server->answer;
+        const bool answered = m_server->answer;
+        m_server->opened(m_name, &mixer, answered);
+        return answered;
     }
-    bool failed() const override { return false; }
+    bool failed() const override { return m_server->lost(m_name); }
     void close() override { m_server->pass("close"); }
 
 private:
@@ -129,6 +147,24 @@ struct Fixture {
 };
 
 constexpr float Click = 0.25f, Chord = -0.5f;
+
+// The next `seconds` of what a stream of this name plays, as its output would pull them.
+std::vector<float> pull(HeldServer& server, const QByteArray& name, int seconds)
+{
+    constexpr int Block = 2048;
+    std::vector<float> frames(std::size_t(seconds) * platform::MixRate / Block * Block * MixChannels);
+    for (std::size_t at = 0; at < frames.size(); at += Block * MixChannels)
+        server.mixer(name).render(frames.data() + at, Block);
+    return frames;
+}
+
+float peak(const std::vector<float>& frames)
+{
+    float most = 0;
+    for (float v : frames)
+        most = std::max(most, std::fabs(v));
+    return most;
+}
 
 } // namespace
 
@@ -221,5 +257,56 @@ TEST(SoundThread, QuittingNeverWaitsForAHeldOpenOrClose)
         f.server->let(held);
         ASSERT_TRUE(devices->settle());
         devices.reset();
+    }
+}
+
+// The server is killed under a playing tune and comes back only at the third try: the sound thread
+// asks again every RetryAfter with nothing clicked, and the tune goes on from where it was lost, not
+// from its start. Asked to stop meanwhile, it stays silent whatever the server does.
+TEST(SoundThread, ATuneWhoseStreamIsLostCarriesOnOnceTheServerAnswersUnlessStopped)
+{
+    if (platform::findSoundFont().isEmpty())
+        GTEST_SKIP() << "no General MIDI sound font installed";
+    const QString tune = testmidi::suiteTunePath();
+    Fixture unbroken;
+    auto steady = unbroken.devices();
+    steady->startTune(tune);
+    ASSERT_TRUE(steady->settle());
+    const std::vector<float> first = pull(*unbroken.server, "Music", 2), next = pull(*unbroken.server, "Music", 2);
+    ASSERT_GT(peak(next), 0.05f);
+
+    for (const bool stopped : {false, true}) {
+        Fixture f;
+        auto devices = f.devices();
+        devices->startTune(tune);
+        ASSERT_TRUE(devices->settle());
+        ASSERT_EQ(pull(*f.server, "Music", 2), first);
+        f.server->answer = false;
+        f.server->lose("Music");
+        ASSERT_TRUE(f.server->reached("close", 1)); // the thread finds it lost by itself
+        ASSERT_TRUE(f.server->reached("open", 2));  // and asks at once
+        ASSERT_TRUE(devices->settle());
+        EXPECT_FALSE(devices->streamOpen());
+        f.time.pass(SoundThread::RetryAfter);
+        ASSERT_TRUE(f.server->reached("open", 3));
+        ASSERT_TRUE(devices->settle());
+        if (stopped) {
+            devices->stopTune();
+            ASSERT_TRUE(devices->settle());
+        }
+        f.server->answer = true;
+        f.time.pass(SoundThread::RetryAfter);
+        if (stopped) {
+            devices->playWave(f.sound("Click.wav", Click)); // the thread wakes, and looks at the tune too
+            ASSERT_TRUE(devices->settle());
+            EXPECT_EQ(f.server->calls("open"), 4) << "only the sound's stream";
+            EXPECT_EQ(peak(pull(*f.server, "Music", 1)), 0.0f) << "nothing sounds after a stop";
+            continue;
+        }
+        ASSERT_TRUE(f.server->reached("open", 4));
+        ASSERT_TRUE(devices->settle());
+        EXPECT_TRUE(devices->streamOpen());
+        EXPECT_EQ(pull(*f.server, "Music", 2), next) << "the tune goes on from its place";
+        EXPECT_EQ(f.server->calls("open"), 4);
     }
 }
