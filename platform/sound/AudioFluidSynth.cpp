@@ -147,7 +147,8 @@ private:
 
 // The tune's bytes are read here, without blocking, and checked by our own reader: the synthesiser
 // only ever sees events that make sense, at a pace it can keep.
-std::unique_ptr<TuneSequencer> voiceFor(fluid_synth_t* synth, const QString& path)
+std::unique_ptr<TuneSequencer> voiceFor(fluid_synth_t* synth, const QString& path,
+                                        TuneSequencer::CpuClock cpuClock = TuneSequencer::threadCpuTime)
 {
     const std::optional<QByteArray> bytes = readRegularFile(path, MaxTuneBytes);
     if (!bytes)
@@ -155,7 +156,8 @@ std::unique_ptr<TuneSequencer> voiceFor(fluid_synth_t* synth, const QString& pat
     std::optional<MidiTune> tune = readMidiFile(*bytes);
     if (!tune || tune->events.empty())
         return nullptr;
-    return std::make_unique<TuneSequencer>(std::move(*tune), std::make_unique<FluidTuneSynth>(synth));
+    return std::make_unique<TuneSequencer>(std::move(*tune), std::make_unique<FluidTuneSynth>(synth),
+                                           std::move(cpuClock));
 }
 
 } // namespace
@@ -182,13 +184,14 @@ std::unique_ptr<TuneVoice> FluidTunes::voice(const QString& path)
     return m_synth ? voiceFor(m_synth->synth, path) : nullptr;
 }
 
-TuneRendering renderTuneOffline(const QString& midiPath, const QString& soundFont, double maxSeconds)
+TuneRendering renderTuneOffline(const QString& midiPath, const QString& soundFont, double maxSeconds,
+                                TuneSequencer::CpuClock cpuClock)
 {
     TuneRendering result;
     FluidTunes::Synth synth(soundFont);
     if (!synth.synth)
         return result;
-    std::unique_ptr<TuneSequencer> voice = voiceFor(synth.synth, midiPath);
+    std::unique_ptr<TuneSequencer> voice = voiceFor(synth.synth, midiPath, std::move(cpuClock));
     if (!voice)
         return result;
     result.loaded = true;

@@ -1,5 +1,6 @@
 #pragma once
 #include "platform/sound/Mixer.h"
+#include "platform/sound/TuneSequencer.h"
 
 #include <QString>
 #include <memory>
@@ -45,6 +46,8 @@ struct TuneRendering {
     double seconds = 0;    // until the tune had ended and faded out, was stopped, or the limit
     double peak = 0;     // largest sample; 0 is silence
 };
-TuneRendering renderTuneOffline(const QString& midiPath, const QString& soundFont, double maxSeconds);
+// `cpuClock` is the sequencer's: a test that must not depend on the machine's speed gives its own.
+TuneRendering renderTuneOffline(const QString& midiPath, const QString& soundFont, double maxSeconds,
+                                TuneSequencer::CpuClock cpuClock = TuneSequencer::threadCpuTime);
 
 } // namespace platform
