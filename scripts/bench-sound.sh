@@ -6,7 +6,8 @@
 # is recorded. Prints for each sound its onset after the call and the share of its energy heard, the
 # tune's gaps and length against its offline render, CPU and memory while playing and after, and
 # whether an output stream stays open in silence. Then the server is restarted under the running
-# program, and the next sound and tune are looked for.
+# program, and the next sound and tune are looked for; and killed under a playing tune, which is
+# looked for with nothing asked, and where in the tune it goes on.
 #
 # Then what the window's thread would suffer under faults, each run bounded in time: the server
 # stopped (kill -STOP) for 10 s under the tune and sounds, and a quit while it is stopped; a server
@@ -119,6 +120,21 @@ pulseaudio --kill; sleep 0.3
 sleep 1.5            # the second Click falls while there is no server
 start_server
 record "$work/restart.raw"
+wait "$probe_pid" || true
+sleep 0.3
+kill "${pids[-1]}" 2>/dev/null || true
+# The server is killed under a playing tune and a new one started at once, as a desktop's session
+# does, and nothing is asked of the program: the tune is looked for, and where in it it goes on.
+record "$work/lost-tune-before.raw" # ends with the server
+"$probe" "$program_dir" tune sleep:12 stop sleep:0.5 > "$work/lost-tune.log" 2>"$work/lost-tune.err" &
+probe_pid=$!
+sleep 4
+monotonic() { /usr/bin/python3 -c 'import time; print(time.monotonic())'; }
+echo "$(monotonic) kill" > "$work/lost-tune.times"
+kill -9 "$server"; while kill -0 "$server" 2>/dev/null; do sleep 0.02; done
+start_server
+echo "$(monotonic) up" >> "$work/lost-tune.times"
+record "$work/lost-tune-after.raw"
 wait "$probe_pid" || true
 sleep 0.3
 kill "${pids[-1]}" 2>/dev/null || true

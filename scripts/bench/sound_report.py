@@ -67,3 +67,34 @@ if rt:
     print('  tune: ' + ('heard' if np.max(np.abs(seg), initial=0) > THR else 'silent'))
 returned = sum(w.startswith('took ') for _, w in revs)
 print(f'  every call returned: {"yes" if returned == 8 else "no"} ({returned} of 8)')
+
+# The tune lost with its server: heard again with nothing asked, and from where it was.
+ltimes = dict((w, float(t)) for t, w in (line.split() for line in open(f'{work}/lost-tune.times')))
+print('\nThe server killed under the tune and started again, nothing asked:')
+W = RATE // 100  # a loudness envelope of 10 ms steps
+envelope = lambda x: np.sqrt((x[: len(x) // W * W] ** 2).reshape(-1, W, 2).mean(axis=(1, 2)))
+eo = envelope(np.fromfile(f'{work}/offline.raw', dtype='<f4').reshape(-1, 2))
+
+def heard(name):
+    """When the tune is first and last heard in a recording (monotonic time), and where in the tune."""
+    r = Recording(work, name)
+    e = envelope(r.data)
+    loud = np.nonzero(e > 0.005)[0]
+    if not len(loud):
+        return None
+    def place(a, b):
+        match = [np.corrcoef(e[a:b], eo[k:k + b - a])[0, 1] for k in range(len(eo) - (b - a))]
+        k = int(np.argmax(match))
+        return k / 100, match[k]
+    start = r.start - r.frame(r.start) / RATE  # the time of its first frame
+    first, last = int(loud[0]), int(loud[-1])
+    a = max(first, last - 300)
+    return start + first / 100, place(first, first + 300), start + last / 100, place(a, last)[0] + (last - a) / 100
+
+went, came = heard('lost-tune-before'), heard('lost-tune-after')
+if went is None or came is None:
+    print('  tune: ' + ('silent before the kill' if went is None else 'silent after the new server'))
+else:
+    print(f'  last heard {ltimes["kill"] - went[2]:.2f} s before the kill, {went[3]:.2f} s into the tune; heard again '
+          f'{came[0] - ltimes["up"]:.2f} s after the new server answered ({ltimes["up"] - ltimes["kill"]:.2f} s after '
+          f'the kill), {came[1][0]:.2f} s into the tune (envelope match {came[1][1]:.2f})')
