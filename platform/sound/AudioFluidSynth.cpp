@@ -147,8 +147,7 @@ private:
 
 // The tune's bytes are read here, without blocking, and checked by our own reader: the synthesiser
 // only ever sees events that make sense, at a pace it can keep.
-std::unique_ptr<TuneSequencer> voiceFor(fluid_synth_t* synth, const QString& path,
-                                        TuneSequencer::CpuClock cpuClock = TuneSequencer::threadCpuTime)
+std::unique_ptr<TuneSequencer> voiceFor(fluid_synth_t* synth, const QString& path, TuneSequencer::CpuClock cpuClock)
 {
     const std::optional<QByteArray> bytes = readRegularFile(path, MaxTuneBytes);
     if (!bytes)
@@ -181,7 +180,7 @@ std::unique_ptr<TuneVoice> FluidTunes::voice(const QString& path)
         }
         m_synth = std::move(synth);
     }
-    return m_synth ? voiceFor(m_synth->synth, path) : nullptr;
+    return m_synth ? voiceFor(m_synth->synth, path, TuneSequencer::threadCpuTime) : nullptr;
 }
 
 TuneRendering renderTuneOffline(const QString& midiPath, const QString& soundFont, double maxSeconds,
